@@ -1,0 +1,44 @@
+// The data generator: writes the BAFO_CS tree and the sounds beside it.
+// Each screen's art lives in its own file and registers what it writes and
+// what the check mode must find.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace datagen {
+
+// What the check mode expects of one file. Paths are relative to the output
+// root and written with forward slashes ("BAFO_CS/SELECT/BG1.BMP").
+struct Expect {
+    enum class Kind { Bitmap, Wave, Text };
+    std::string path;
+    Kind kind = Kind::Bitmap;
+    int width = 0, height = 0;   // Bitmap: exact size; 0 = any
+    int min_ms = 0, max_ms = 0;  // Wave: duration bounds; 0 = any
+    int min_fields = 0;          // Text: at least this many comma/line separated integers
+};
+
+struct Generator {
+    std::string name;  // for logs and --only
+    std::function<void(const std::filesystem::path& root)> run;
+    std::function<void(std::vector<Expect>&)> expect;
+};
+
+// Every generator of the tree, in order. Defined in registry.cpp.
+std::vector<Generator> all_generators();
+
+// Creates the parent directories and writes the file whole (temp + rename).
+void write_file(const std::filesystem::path& path, const std::string& bytes);
+
+// 24-bit bottom-up BMP of XRGB pixels (0x00RRGGBB), row-major, top row first.
+void write_bmp(const std::filesystem::path& path, int w, int h, const std::vector<uint32_t>& px);
+
+// 16-bit PCM WAV.
+void write_wav(const std::filesystem::path& path, int rate, int channels,
+               const std::vector<int16_t>& samples);
+
+}  // namespace datagen
