@@ -1,0 +1,28 @@
+// Files and paths. Paths arrive written with backslashes, as the data tables
+// have them; join_path turns them into this system's form.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace bafo {
+
+// dir + rel with exactly one separator between them; backslashes become '/'.
+std::string join_path(const std::string& dir, const std::string& rel);
+// The part after the last separator ('\' or '/'); the whole string when none.
+std::string file_name_of(const std::string& path);
+
+// An ordinary file exists; '*' and '?' in the last component match as wildcards.
+bool file_exists(const std::string& path);
+// Ordinary files in `dir` whose names match `pattern` (wildcards as above).
+int count_files(const std::string& dir, const std::string& pattern);
+
+std::optional<std::string> read_file(const std::string& path);
+// Written whole or not at all: a temporary beside the target, then rename.
+bool write_file_atomic(const std::string& path, const std::string& bytes);
+bool copy_file(const std::string& from, const std::string& to);
+bool delete_file(const std::string& path);
+// Readable and writable by the owner, whatever the source's mode was.
+bool set_normal_attributes(const std::string& path);
+
+}  // namespace bafo

@@ -1,0 +1,90 @@
+// The narrow interface between the program and the machine: clock, input,
+// window, cursor, message boxes, sound and the single-instance test.
+// SdlPlatform is the real one; FakePlatform (platform/fake) drives the tests.
+#pragma once
+
+#include "platform/surface.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace bafo {
+
+enum class MouseButton : uint8_t { None = 0, Left = 1, Right = 2, Middle = 4 };
+
+struct Event {
+    enum class Type { None, MouseMove, MouseDown, MouseUp, KeyDown, KeyUp, Text, Expose, Quit };
+    Type type = Type::None;
+    int x = 0, y = 0;      // logical 800 × 600 coordinates
+    int button = 0;        // MouseDown/MouseUp: the button that changed (MouseButton)
+    int buttons = 0;       // buttons held (bit set of MouseButton), after the change
+    int key = 0;           // KeyDown/KeyUp: classic key code (37 left, 65..90 letters, 13 Enter...)
+    int shift = 0;         // 1 shift, 2 ctrl, 4 alt
+    std::string text;      // Text: UTF-8 of what was typed
+};
+
+enum class MessageIcon { None, Warning, Error, Information };
+
+enum class CursorKind { Normal, Busy, Hand, Custom };
+
+struct Cursor {
+    CursorKind kind = CursorKind::Normal;
+    const Surface* image = nullptr;  // Custom: pixels of the key colour at (0, 0) are transparent
+    int hot_x = 0, hot_y = 0;
+};
+
+struct DisplayMode {
+    int width = 0, height = 0, bits = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Milliseconds since an arbitrary start, 1 ms resolution.
+    virtual uint32_t now_ms() = 0;
+
+    // Sleeps until an event arrives or the clock reaches `deadline`. False on
+    // time-out. The caller presents its frame before waiting.
+    virtual bool wait_event(Event& ev, uint32_t deadline) = 0;
+    // Sleeps until `deadline` without taking events from the queue.
+    virtual void sleep_until(uint32_t deadline) = 0;
+    // True when a mouse button press or release waits in the queue (left in place).
+    virtual bool mouse_button_waiting() = 0;
+    virtual void mouse_position(int& x, int& y) = 0;
+
+    // The one window: 800 × 600 logical pixels.
+    virtual bool open_window(const std::string& title, bool fullscreen) = 0;
+    virtual void set_title(const std::string& title) = 0;
+    virtual void present(const Surface& frame) = 0;
+    virtual DisplayMode display_mode() = 0;
+    // Full screen scaled to the display; false when refused (the window stays).
+    virtual bool set_display_mode(const DisplayMode& mode) = 0;
+    virtual bool restore_display_mode(const DisplayMode& mode) = 0;
+
+    // The system's show count: visible while the count is >= 0. Returns the new count.
+    virtual int show_cursor(bool show) = 0;
+    virtual void set_cursor(const Cursor& cursor) = 0;
+
+    // Blocks until answered. Also printed to stderr by the caller.
+    virtual void message_box(const std::string& text, const std::string& title, MessageIcon icon) = 0;
+
+    // The sound channel: one file at a time; a new one cuts the old.
+    virtual bool sound_play(const std::string& path) = 0;
+    virtual void sound_stop() = 0;
+    virtual bool sound_playing() = 0;
+
+    // Fire-and-forget wave playback, independent of the sound channel.
+    virtual bool wave_play(const std::string& path, bool loop) = 0;
+    virtual void wave_stop() = 0;
+
+    // True when another copy of the program holds the instance lock.
+    virtual bool another_instance_running() = 0;
+};
+
+// The platform of this run: set once by main() or by a test.
+Platform& platform();
+void set_platform(Platform* p);
+
+}  // namespace bafo

@@ -1,0 +1,418 @@
+#include "platform/sdl_platform.h"
+
+#include "platform/files.h"
+#include "platform/trace.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace bafo {
+
+namespace {
+
+constexpr int kSoundChannel = 0;  // the one channel the screens talk through
+constexpr int kWaveChannel = 1;   // the fire-and-forget wave call
+
+int classic_key(SDL_Keycode k)
+{
+    if (k >= SDLK_a && k <= SDLK_z)
+        return 'A' + int(k - SDLK_a);
+    if (k >= SDLK_0 && k <= SDLK_9)
+        return '0' + int(k - SDLK_0);
+    if (k >= SDLK_F1 && k <= SDLK_F12)
+        return 112 + int(k - SDLK_F1);
+    switch (k) {
+    case SDLK_LEFT: return 37;
+    case SDLK_UP: return 38;
+    case SDLK_RIGHT: return 39;
+    case SDLK_DOWN: return 40;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return 13;
+    case SDLK_ESCAPE: return 27;
+    case SDLK_BACKSPACE: return 8;
+    case SDLK_TAB: return 9;
+    case SDLK_SPACE: return 32;
+    case SDLK_DELETE: return 46;
+    case SDLK_HOME: return 36;
+    case SDLK_END: return 35;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT: return 16;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL: return 17;
+    case SDLK_LALT:
+    case SDLK_RALT: return 18;
+    default: return 0;
+    }
+}
+
+int button_bit(Uint8 b)
+{
+    switch (b) {
+    case SDL_BUTTON_LEFT: return int(MouseButton::Left);
+    case SDL_BUTTON_RIGHT: return int(MouseButton::Right);
+    case SDL_BUTTON_MIDDLE: return int(MouseButton::Middle);
+    default: return 0;
+    }
+}
+
+}  // namespace
+
+SdlPlatform::SdlPlatform() = default;
+
+SdlPlatform::~SdlPlatform()
+{
+    if (m_audio) {
+        Mix_HaltChannel(-1);
+        Mix_CloseAudio();
+    }
+    if (m_sound)
+        Mix_FreeChunk(m_sound);
+    if (m_wave)
+        Mix_FreeChunk(m_wave);
+    for (auto& [k, c] : m_system_cursors)
+        SDL_FreeCursor(c);
+    for (auto& [k, c] : m_custom_cursors)
+        SDL_FreeCursor(c);
+    if (m_texture)
+        SDL_DestroyTexture(m_texture);
+    if (m_renderer)
+        SDL_DestroyRenderer(m_renderer);
+    if (m_window)
+        SDL_DestroyWindow(m_window);
+    if (m_lock_fd >= 0)
+        ::close(m_lock_fd);
+    SDL_Quit();
+}
+
+bool SdlPlatform::init()
+{
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    m_video = SDL_Init(SDL_INIT_VIDEO) == 0;
+    if (!m_video)
+        std::fprintf(stderr, "bafolino: no video: %s\n", SDL_GetError());
+    open_audio();
+    return m_video;
+}
+
+void SdlPlatform::open_audio()
+{
+    // A missing sound device makes the program silent, never stops it.
+    auto try_open = [&]() {
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+            return false;
+        if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 512) != 0) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            return false;
+        }
+        return true;
+    };
+    m_audio = try_open();
+    if (!m_audio) {
+        std::fprintf(stderr, "bafolino: no sound device (%s), playing silently\n", SDL_GetError());
+        SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+        m_audio = try_open();
+    }
+    if (m_audio) {
+        Mix_AllocateChannels(16);
+        Mix_ReserveChannels(2);
+    }
+}
+
+uint32_t SdlPlatform::now_ms()
+{
+    return SDL_GetTicks();
+}
+
+bool SdlPlatform::translate(const SDL_Event& e, Event& ev)
+{
+    ev = Event{};
+    auto inside = [](int x, int y) { return x >= 0 && y >= 0 && x < 800 && y < 600; };
+    switch (e.type) {
+    case SDL_QUIT:
+        ev.type = Event::Type::Quit;
+        return true;
+    case SDL_MOUSEMOTION:
+        if (!inside(e.motion.x, e.motion.y))
+            return false;  // the black bars around the scaled screen
+        ev.type = Event::Type::MouseMove;
+        ev.x = e.motion.x;
+        ev.y = e.motion.y;
+        ev.buttons = m_buttons;
+        return true;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        int bit = button_bit(e.button.button);
+        if (!bit)
+            return false;
+        bool down = e.type == SDL_MOUSEBUTTONDOWN;
+        m_buttons = down ? (m_buttons | bit) : (m_buttons & ~bit);
+        if (!inside(e.button.x, e.button.y) && down)
+            return false;
+        ev.type = down ? Event::Type::MouseDown : Event::Type::MouseUp;
+        ev.x = e.button.x;
+        ev.y = e.button.y;
+        ev.button = bit;
+        ev.buttons = m_buttons;
+        return true;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+        ev.type = e.type == SDL_KEYDOWN ? Event::Type::KeyDown : Event::Type::KeyUp;
+        ev.key = classic_key(e.key.keysym.sym);
+        SDL_Keymod m = SDL_Keymod(e.key.keysym.mod);
+        ev.shift = ((m & KMOD_SHIFT) ? 1 : 0) | ((m & KMOD_CTRL) ? 2 : 0) | ((m & KMOD_ALT) ? 4 : 0);
+        return ev.key != 0;
+    }
+    case SDL_TEXTINPUT:
+        ev.type = Event::Type::Text;
+        ev.text = e.text.text;
+        return true;
+    case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+            e.window.event == SDL_WINDOWEVENT_RESTORED) {
+            ev.type = Event::Type::Expose;
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool SdlPlatform::wait_event(Event& ev, uint32_t deadline)
+{
+    for (;;) {
+        uint32_t now = now_ms();
+        int left = int(int32_t(deadline - now));
+        SDL_Event e;
+        int got = left > 0 ? SDL_WaitEventTimeout(&e, left) : SDL_PollEvent(&e);
+        if (!got) {
+            if (int32_t(deadline - now_ms()) > 0)
+                continue;
+            return false;
+        }
+        if (translate(e, ev))
+            return true;
+    }
+}
+
+void SdlPlatform::sleep_until(uint32_t deadline)
+{
+    for (;;) {
+        int left = int(int32_t(deadline - now_ms()));
+        if (left <= 0)
+            return;
+        // Keep the window alive without taking events off the queue.
+        SDL_PumpEvents();
+        SDL_Delay(uint32_t(std::min(left, 20)));
+    }
+}
+
+bool SdlPlatform::mouse_button_waiting()
+{
+    SDL_PumpEvents();
+    return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP) > 0;
+}
+
+void SdlPlatform::mouse_position(int& x, int& y)
+{
+    int wx = 0, wy = 0;
+    SDL_GetMouseState(&wx, &wy);
+    x = wx;
+    y = wy;
+    if (m_renderer) {
+        float lx = 0, ly = 0;
+        SDL_RenderWindowToLogical(m_renderer, wx, wy, &lx, &ly);
+        x = int(lx);
+        y = int(ly);
+    }
+}
+
+bool SdlPlatform::open_window(const std::string& title, bool fullscreen)
+{
+    if (!m_video)
+        return false;
+    Uint32 flags = SDL_WINDOW_SHOWN | (fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    m_window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600, flags);
+    if (!m_window)
+        return false;
+    m_renderer = SDL_CreateRenderer(m_window, -1, SDL_RENDERER_ACCELERATED);
+    if (!m_renderer)
+        m_renderer = SDL_CreateRenderer(m_window, -1, SDL_RENDERER_SOFTWARE);
+    if (!m_renderer)
+        return false;
+    SDL_RenderSetLogicalSize(m_renderer, 800, 600);
+    m_texture = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, 800, 600);
+    SDL_StartTextInput();
+    return m_texture != nullptr;
+}
+
+void SdlPlatform::set_title(const std::string& title)
+{
+    if (m_window)
+        SDL_SetWindowTitle(m_window, title.c_str());
+}
+
+void SdlPlatform::present(const Surface& frame)
+{
+    if (!m_texture || frame.width() != 800 || frame.height() != 600)
+        return;
+    SDL_UpdateTexture(m_texture, nullptr, frame.data(), frame.stride_bytes());
+    SDL_SetRenderDrawColor(m_renderer, 0, 0, 0, 255);
+    SDL_RenderClear(m_renderer);
+    SDL_RenderCopy(m_renderer, m_texture, nullptr, nullptr);
+    SDL_RenderPresent(m_renderer);
+}
+
+DisplayMode SdlPlatform::display_mode()
+{
+    SDL_DisplayMode m{};
+    int index = m_window ? SDL_GetWindowDisplayIndex(m_window) : 0;
+    if (SDL_GetDesktopDisplayMode(std::max(0, index), &m) != 0)
+        return {800, 600, 32};
+    return {m.w, m.h, int(SDL_BITSPERPIXEL(m.format))};
+}
+
+bool SdlPlatform::set_display_mode(const DisplayMode&)
+{
+    // We never change the monitor's mode: full screen on the desktop's mode,
+    // our 800 × 600 scaled into it, is what the child sees and undoes itself.
+    return m_window && SDL_SetWindowFullscreen(m_window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+}
+
+bool SdlPlatform::restore_display_mode(const DisplayMode&)
+{
+    return !m_window || SDL_SetWindowFullscreen(m_window, 0) == 0;
+}
+
+int SdlPlatform::show_cursor(bool show)
+{
+    m_cursor_count += show ? 1 : -1;
+    SDL_ShowCursor(m_cursor_count >= 0 ? SDL_ENABLE : SDL_DISABLE);
+    return m_cursor_count;
+}
+
+void SdlPlatform::set_cursor(const Cursor& cursor)
+{
+    SDL_Cursor* c = nullptr;
+    if (cursor.kind == CursorKind::Custom && cursor.image && !cursor.image->empty()) {
+        auto it = m_custom_cursors.find(cursor.image);
+        if (it == m_custom_cursors.end()) {
+            const Surface& img = *cursor.image;
+            SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, img.width(), img.height(), 32, SDL_PIXELFORMAT_ARGB8888);
+            if (s) {
+                const uint32_t key = img.pixel(0, 0);
+                for (int y = 0; y < img.height(); ++y) {
+                    auto* dst = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(s->pixels) + size_t(y) * size_t(s->pitch));
+                    for (int x = 0; x < img.width(); ++x) {
+                        uint32_t p = img.pixel(x, y);
+                        dst[x] = p == key ? 0 : (0xFF000000u | p);
+                    }
+                }
+                c = SDL_CreateColorCursor(s, cursor.hot_x, cursor.hot_y);
+                SDL_FreeSurface(s);
+            }
+            it = m_custom_cursors.emplace(cursor.image, c).first;
+        }
+        c = it->second;
+    } else {
+        SDL_SystemCursor id = cursor.kind == CursorKind::Busy   ? SDL_SYSTEM_CURSOR_WAIT
+                              : cursor.kind == CursorKind::Hand ? SDL_SYSTEM_CURSOR_HAND
+                                                                : SDL_SYSTEM_CURSOR_ARROW;
+        auto it = m_system_cursors.find(int(id));
+        if (it == m_system_cursors.end())
+            it = m_system_cursors.emplace(int(id), SDL_CreateSystemCursor(id)).first;
+        c = it->second;
+    }
+    if (c)  // NULL on the dummy driver
+        SDL_SetCursor(c);
+}
+
+void SdlPlatform::message_box(const std::string& text, const std::string& title, MessageIcon icon)
+{
+    Uint32 flags = icon == MessageIcon::Warning       ? SDL_MESSAGEBOX_WARNING
+                   : icon == MessageIcon::Error       ? SDL_MESSAGEBOX_ERROR
+                   : icon == MessageIcon::Information ? SDL_MESSAGEBOX_INFORMATION
+                                                      : 0;
+    if (!m_video)
+        return;
+    // Keep the pointer visible over the box whatever the show count says.
+    SDL_ShowCursor(SDL_ENABLE);
+    SDL_ShowSimpleMessageBox(flags, title.c_str(), text.c_str(), m_window);
+    SDL_ShowCursor(m_cursor_count >= 0 ? SDL_ENABLE : SDL_DISABLE);
+}
+
+bool SdlPlatform::sound_play(const std::string& path)
+{
+    if (!m_audio)
+        return false;
+    Mix_HaltChannel(kSoundChannel);
+    if (m_sound) {
+        Mix_FreeChunk(m_sound);
+        m_sound = nullptr;
+    }
+    m_sound = Mix_LoadWAV(join_path(path, "").c_str());
+    if (!m_sound)
+        return false;
+    return Mix_PlayChannel(kSoundChannel, m_sound, 0) == kSoundChannel;
+}
+
+void SdlPlatform::sound_stop()
+{
+    if (m_audio)
+        Mix_HaltChannel(kSoundChannel);
+}
+
+bool SdlPlatform::sound_playing()
+{
+    return m_audio && Mix_Playing(kSoundChannel) != 0;
+}
+
+bool SdlPlatform::wave_play(const std::string& path, bool loop)
+{
+    if (!m_audio)
+        return false;
+    Mix_HaltChannel(kWaveChannel);
+    if (m_wave) {
+        Mix_FreeChunk(m_wave);
+        m_wave = nullptr;
+    }
+    m_wave = Mix_LoadWAV(join_path(path, "").c_str());
+    if (!m_wave)
+        return false;
+    return Mix_PlayChannel(kWaveChannel, m_wave, loop ? -1 : 0) == kWaveChannel;
+}
+
+void SdlPlatform::wave_stop()
+{
+    if (m_audio)
+        Mix_HaltChannel(kWaveChannel);
+}
+
+bool SdlPlatform::another_instance_running()
+{
+    if (m_lock_fd >= 0)
+        return false;
+    const char* dir = std::getenv("XDG_RUNTIME_DIR");
+    std::string path = dir && *dir ? join_path(dir, "bafolino.lock")
+                                   : "/tmp/bafolino-" + std::to_string(::getuid()) + ".lock";
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;  // cannot tell: let this one run
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return true;
+    }
+    m_lock_fd = fd;
+    return false;
+}
+
+}  // namespace bafo

@@ -1,0 +1,70 @@
+// The real platform: SDL2 window, input and cursor, SDL_mixer sound.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <map>
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+struct SDL_Cursor;
+struct Mix_Chunk;
+union SDL_Event;
+
+namespace bafo {
+
+class SdlPlatform : public Platform {
+public:
+    SdlPlatform();
+    ~SdlPlatform() override;
+
+    // Video and sound drivers; false when no video driver works at all.
+    bool init();
+    bool audio_open() const { return m_audio; }
+
+    uint32_t now_ms() override;
+    bool wait_event(Event& ev, uint32_t deadline) override;
+    void sleep_until(uint32_t deadline) override;
+    bool mouse_button_waiting() override;
+    void mouse_position(int& x, int& y) override;
+
+    bool open_window(const std::string& title, bool fullscreen) override;
+    void set_title(const std::string& title) override;
+    void present(const Surface& frame) override;
+    DisplayMode display_mode() override;
+    bool set_display_mode(const DisplayMode& mode) override;
+    bool restore_display_mode(const DisplayMode& mode) override;
+
+    int show_cursor(bool show) override;
+    void set_cursor(const Cursor& cursor) override;
+
+    void message_box(const std::string& text, const std::string& title, MessageIcon icon) override;
+
+    bool sound_play(const std::string& path) override;
+    void sound_stop() override;
+    bool sound_playing() override;
+    bool wave_play(const std::string& path, bool loop) override;
+    void wave_stop() override;
+
+    bool another_instance_running() override;
+
+private:
+    bool translate(const SDL_Event& e, Event& ev);
+    void open_audio();
+
+    SDL_Window* m_window = nullptr;
+    SDL_Renderer* m_renderer = nullptr;
+    SDL_Texture* m_texture = nullptr;
+    bool m_video = false;
+    bool m_audio = false;
+    int m_cursor_count = 0;
+    std::map<int, SDL_Cursor*> m_system_cursors;
+    std::map<const Surface*, SDL_Cursor*> m_custom_cursors;
+    Mix_Chunk* m_sound = nullptr;
+    Mix_Chunk* m_wave = nullptr;
+    int m_lock_fd = -1;
+    int m_buttons = 0;
+};
+
+}  // namespace bafo

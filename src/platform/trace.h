@@ -1,0 +1,13 @@
+// With BAFO_TRACE=FILE, one line per observable event is appended to FILE:
+// "<ms since start> <event> <detail>". The end-to-end tests read it.
+#pragma once
+
+#include <string>
+
+namespace bafo {
+
+void trace(const std::string& event);
+// Re-reads BAFO_TRACE (tests change it between runs).
+void trace_reset();
+
+}  // namespace bafo

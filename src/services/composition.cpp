@@ -1,0 +1,101 @@
+#include "services/composition.h"
+
+#include "platform/bitmap_file.h"
+#include "platform/files.h"
+
+#include <cstdlib>
+
+namespace bafo {
+
+std::vector<std::optional<Point>> nacti_pozice(const std::string& path, size_t pairs)
+{
+    std::vector<std::optional<int>> fields;
+    if (auto text = read_file(path)) {
+        std::string field;
+        auto flush = [&] {
+            size_t a = field.find_first_not_of(" \t\r");
+            size_t b = field.find_last_not_of(" \t\r");
+            std::string t = a == std::string::npos ? "" : field.substr(a, b - a + 1);
+            field.clear();
+            if (t.empty())
+                return;
+            char* end = nullptr;
+            long v = std::strtol(t.c_str(), &end, 10);
+            bool ok = end && *end == '\0' && v > -100000 && v < 100000;
+            fields.push_back(ok ? std::optional<int>(int(v)) : std::nullopt);
+        };
+        for (char c : *text) {
+            if (c == ',' || c == '\n')
+                flush();
+            else
+                field += c;
+        }
+        flush();
+    }
+    std::vector<std::optional<Point>> out(pairs);
+    for (size_t i = 0; i < pairs && 2 * i + 1 < fields.size(); ++i)
+        if (fields[2 * i] && fields[2 * i + 1])
+            out[i] = Point{*fields[2 * i], *fields[2 * i + 1]};
+    return out;
+}
+
+bool vytvor_masku(const Surface& src, int w, int h, Mask& mask, uint32_t key)
+{
+    return make_mask(src, w, h, mask, key);
+}
+
+bool pruhledna_kopie(const Surface& src, int w, int h, uint32_t key, const Surface& bg, Surface& dst)
+{
+    return transparent_copy(src, w, h, key, bg, dst);
+}
+
+void sloz_panel(ui::PictureBox& box, const Surface& panel, const Surface& under, int x, int y)
+{
+    box.move(x, y);
+    box.set_size(panel.width(), panel.height());
+    Surface composed = under.crop({x, y, panel.width(), panel.height()});
+    pruhledna_kopie(panel, panel.width(), panel.height(), panel.pixel(0, 0), composed, composed);
+    box.layers.set_picture(composed);
+}
+
+Highlighter::Highlighter(ui::Layers& target, std::vector<ui::HotArea*> areas, std::vector<Icon> icons)
+    : m_target(target), m_areas(std::move(areas)), m_icons(std::move(icons))
+{
+}
+
+std::optional<size_t> Highlighter::lit() const
+{
+    for (size_t i = 0; i < m_areas.size(); ++i)
+        if (m_areas[i]->marked)
+            return i;
+    return std::nullopt;
+}
+
+void Highlighter::smaz_aktivni_plochy()
+{
+    for (size_t i = 0; i < m_areas.size(); ++i) {
+        if (!m_areas[i]->marked)
+            continue;
+        if (i < m_icons.size())
+            m_target.draw_both(m_zaloha, m_icons[i].x, m_icons[i].y);
+        m_areas[i]->marked = false;
+    }
+}
+
+void Highlighter::highlight(size_t i)
+{
+    if (i >= m_areas.size() || i >= m_icons.size() || m_areas[i]->marked)
+        return;
+    smaz_aktivni_plochy();
+    m_areas[i]->marked = true;
+    if (load_bitmap(m_icons[i].file, m_zdroj) != kBitmapOk) {
+        // A missing bitmap lights nothing and leaves an empty backup.
+        m_zaloha = Surface();
+        return;
+    }
+    const Icon& ic = m_icons[i];
+    m_zaloha = m_target.image.crop({ic.x, ic.y, m_zdroj.width(), m_zdroj.height()});
+    m_target.draw_both(m_zdroj, ic.x, ic.y);
+}
+
+}  // namespace bafo

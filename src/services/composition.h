@@ -1,0 +1,54 @@
+// How every screen is composed: position tables, the highlight-and-restore
+// cycle of icons, one-bit masks and the transparent copy.
+#pragma once
+
+#include "platform/surface.h"
+#include "ui/control.h"
+#include "ui/layers.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace bafo {
+
+struct Point {
+    int x = 0, y = 0;
+};
+
+// Integer pairs from a text file of fields separated by commas or line
+// breaks. A pair with a missing or non-numeric field is empty.
+std::vector<std::optional<Point>> nacti_pozice(const std::string& path, size_t pairs);
+
+bool vytvor_masku(const Surface& src, int w, int h, Mask& mask, uint32_t key);
+bool pruhledna_kopie(const Surface& src, int w, int h, uint32_t key, const Surface& bg, Surface& dst);
+
+// Lays `panel` over what lies under it at (x, y) of `under`, with the panel's
+// pixel (0, 0) as the transparent colour, into `box`'s persistent image.
+void sloz_panel(ui::PictureBox& box, const Surface& panel, const Surface& under, int x, int y);
+
+// The icons of a screen that light up under the pointer: one backup and the
+// marks of the hot areas.
+class Highlighter {
+public:
+    struct Icon {
+        std::string file;  // full path of the lit bitmap
+        int x = 0, y = 0;
+    };
+    Highlighter(ui::Layers& target, std::vector<ui::HotArea*> areas, std::vector<Icon> icons);
+
+    // Lights icon i, restoring any other first; nothing when already lit.
+    void highlight(size_t i);
+    // smaz_aktivni_plochy: puts back what lay under the lit icon.
+    void smaz_aktivni_plochy();
+    std::optional<size_t> lit() const;
+
+private:
+    ui::Layers& m_target;
+    std::vector<ui::HotArea*> m_areas;
+    std::vector<Icon> m_icons;
+    Surface m_zdroj;
+    Surface m_zaloha;
+};
+
+}  // namespace bafo

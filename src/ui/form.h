@@ -1,0 +1,87 @@
+// A screen: its two layers, its controls in z-order, its timers and the
+// handlers the event loop calls. Screens derive from Form.
+#pragma once
+
+#include "ui/control.h"
+#include "ui/layers.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace bafo::ui {
+
+class Timer {
+public:
+    uint32_t interval = 1000;
+    std::function<void()> on_tick;
+    bool enabled() const { return m_enabled; }
+    // Enabling starts a fresh interval, as a timer does when switched on.
+    void set_enabled(bool e);
+
+private:
+    friend class App;
+    bool m_enabled = false;
+    bool m_running = false;  // inside its handler: no re-entry
+    uint32_t m_due = 0;
+};
+
+class Form : public Layers {
+public:
+    explicit Form(std::string name, int w = 800, int h = 600);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& name() const { return m_name; }
+
+    // Handlers; the defaults do nothing.
+    virtual void on_load() {}
+    virtual void on_activate() {}
+    virtual void on_unload() {}
+    virtual void on_mouse_down(const MouseArgs&) {}
+    virtual void on_mouse_up(const MouseArgs&) {}
+    virtual void on_mouse_move(const MouseArgs&) {}
+    virtual void on_key_down(int, int) {}
+    virtual void on_key_up(int, int) {}
+    virtual void on_text(const std::string&) {}
+
+    // Position of the form on the 800 × 600 screen.
+    int x = 0, y = 0;
+    std::string caption;
+    Cursor pointer;
+
+    bool enabled() const { return m_enabled; }
+    void set_enabled(bool e) { m_enabled = e; }
+    bool visible() const { return m_visible; }
+
+    template <class T>
+    T& add(const std::string& name, int index = 0)
+    {
+        auto c = std::make_unique<T>(*this, name, index);
+        T& ref = *c;
+        m_controls.push_back(std::move(c));
+        return ref;
+    }
+    Timer& add_timer(uint32_t interval, std::function<void()> tick);
+
+    const std::vector<std::unique_ptr<Control>>& controls() const { return m_controls; }
+    void bring_to_front(Control& c);
+    // The topmost control taking input at the form-relative point.
+    Control* control_at(int px, int py) const;
+    Control* focus() const { return m_focus; }
+    void set_focus(Control* c) { m_focus = c; }
+
+    void compose(Surface& frame) const;
+
+private:
+    friend class App;
+    std::string m_name;
+    bool m_enabled = true;
+    bool m_visible = false;
+    std::vector<std::unique_ptr<Control>> m_controls;
+    std::vector<std::unique_ptr<Timer>> m_timers;
+    Control* m_focus = nullptr;
+};
+
+}  // namespace bafo::ui
