@@ -1,0 +1,152 @@
+#include "test_support.h"
+
+#include "platform/bitmap_file.h"
+#include "platform/files.h"
+#include "platform/trace.h"
+#include "shell/program.h"
+#include "ui/app.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+namespace bafo::test {
+
+TempDir::TempDir()
+{
+    std::string tmpl = (std::filesystem::temp_directory_path() / "bafo-test-XXXXXX").string();
+    if (!::mkdtemp(tmpl.data()))
+        throw std::runtime_error("mkdtemp failed");
+    m_path = tmpl;
+}
+
+TempDir::~TempDir()
+{
+    std::error_code ec;
+    std::filesystem::remove_all(m_path, ec);
+}
+
+std::string TempDir::operator/(const std::string& rel) const
+{
+    return join_path(m_path, rel);
+}
+
+void write_file(const std::string& path, const std::string& bytes)
+{
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+void write_tone(const std::string& path, uint32_t ms, double hz, int rate)
+{
+    const size_t n = size_t(uint64_t(ms) * uint64_t(rate) / 1000);
+    std::string s = "RIFF";
+    auto put = [&](uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            s.push_back(char((v >> (8 * i)) & 0xFF));
+    };
+    put(uint32_t(36 + n * 2), 4);
+    s += "WAVEfmt ";
+    put(16, 4);
+    put(1, 2);
+    put(1, 2);
+    put(uint32_t(rate), 4);
+    put(uint32_t(rate * 2), 4);
+    put(2, 2);
+    put(16, 2);
+    s += "data";
+    put(uint32_t(n * 2), 4);
+    for (size_t i = 0; i < n; ++i)
+        put(uint16_t(int16_t(hz > 0 ? 12000 * std::sin(2 * M_PI * hz * double(i) / rate) : 0)), 2);
+    write_file(path, s);
+}
+
+void write_bitmap(const std::string& path, const Surface& s)
+{
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    if (!save_bitmap(path, s))
+        throw std::runtime_error("cannot write " + path);
+}
+
+Surface pattern(int w, int h, uint32_t seed)
+{
+    Surface s(w, h);
+    uint32_t v = seed * 2654435761u + 1;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            v = v * 1664525u + 1013904223u;
+            s.row(y)[x] = (v >> 8) & kRgbMask;
+        }
+    return s;
+}
+
+MiniTree::MiniTree()
+{
+    auto sel = [&](const std::string& f) { return data("SELECT/" + f); };
+    write_bitmap(sel("ENTER.BMP"), pattern(800, 600, 1));
+    write_bitmap(sel("EXIT.BMP"), pattern(800, 600, 2));
+    write_bitmap(sel("BG1.BMP"), pattern(800, 600, 3));
+    std::string pos;
+    const int xy[9][2] = {{185, 10}, {395, 0}, {540, 75}, {610, 205}, {555, 370},
+                          {360, 440}, {175, 415}, {50, 290}, {30, 135}};
+    const int wh[9][2] = {{136, 146}, {131, 136}, {126, 141}, {141, 151}, {146, 156},
+                          {151, 151}, {146, 151}, {141, 161}, {141, 151}};
+    for (int i = 0; i < 9; ++i) {
+        pos += std::to_string(xy[i][0]) + "," + std::to_string(xy[i][1]) + "\r\n";
+        write_bitmap(sel("BALO_" + std::to_string(i + 1) + ".BMP"), pattern(wh[i][0], wh[i][1], 10 + i));
+        write_bitmap(sel("BALOO_" + std::to_string(i + 1) + ".BMP"), pattern(wh[i][0], wh[i][1], 20 + i));
+        write_bitmap(sel("ICO_" + std::to_string(i + 1) + ".BMP"), pattern(wh[i][0], wh[i][1], 30 + i));
+    }
+    write_file(sel("POS.DAT"), pos);
+    Surface panel = pattern(140, 120, 40);
+    panel.fill({0, 0, 140, 8}, 0xFF00FF);   // key colour surround
+    panel.fill({0, 0, 6, 120}, 0xFF00FF);
+    write_bitmap(sel("OTAZKA.BMP"), panel);
+    write_bitmap(sel("ANO_1.BMP"), pattern(53, 42, 41));
+    write_bitmap(sel("NE_1.BMP"), pattern(53, 32, 42));
+    write_bitmap(sel("BAFO_ANI.BMP"), pattern(270, 50, 43));
+    write_tone(sel("MEL.WAV"), kTuneMs, kTuneHz);
+    write_tone(sel("FANF/CLICK.WAV"), 60, kClickHz);
+    for (int i = 1; i <= 5; ++i)
+        write_tone(sel("FANF/FANF" + std::to_string(i) + ".WAV"), kFanfareMs, 600 + 100 * i);
+    write_tone(data("REC/UVOD.WAV"), kGreetingMs, kGreetingHz);
+    write_tone(data("REC/KONEC.WAV"), kQuestionMs, kQuestionHz);
+    ini = dir / "BAFO.INI";
+    write_file(ini, "[BAFO_CS]\r\nHD=" + dir.path() + "\r\n");
+}
+
+std::string MiniTree::data(const std::string& rel) const
+{
+    return dir / ("BAFO_CS/" + rel);
+}
+
+Surface MiniTree::bitmap(const std::string& rel) const
+{
+    Surface s;
+    load_bitmap(data(rel), s);
+    return s;
+}
+
+int run_on_fake(FakePlatform& fake, const std::string& ini, bool window)
+{
+    ::setenv("BAFO_INI", ini.c_str(), 1);
+    set_platform(&fake);
+    // A script that never reaches the end would loop for ever: give up
+    // after ten virtual minutes with a status no real run returns.
+    auto inner = fake.on_idle;
+    fake.on_idle = [inner](FakePlatform& f) {
+        if (inner)
+            inner(f);
+        if (f.now_ms() > 600000)
+            ui::App::get().quit(99);
+    };
+    Options o;
+    o.window = window;
+    int code = run_program(o);
+    set_platform(nullptr);
+    return code;
+}
+
+}  // namespace bafo::test
