@@ -62,6 +62,15 @@ void FakePlatform::type(uint32_t at, const std::string& utf8)
 
 void FakePlatform::advance_to(uint32_t t)
 {
+    // Stop at each probe on the way so the test sees the screen at that time.
+    while (!m_probes.empty() && int32_t(*m_probes.begin() - t) <= 0) {
+        uint32_t p = *m_probes.begin();
+        m_probes.erase(m_probes.begin());
+        if (int32_t(p - m_now) > 0)
+            m_now = p;
+        if (on_idle)
+            on_idle(*this);
+    }
     if (int32_t(t - m_now) > 0)
         m_now = t;
 }

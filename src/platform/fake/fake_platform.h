@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 
 #include <deque>
+#include <set>
 #include <functional>
 #include <string>
 #include <vector>
@@ -32,8 +33,10 @@ public:
     void type(uint32_t at, const std::string& utf8);
     size_t pending_input() const { return m_input.size(); }
 
-    // Called each time the program blocks in a wait (after the clock moved).
+    // Called each time the program blocks in a wait, and at every probe time
+    // the clock passes while it waits.
     std::function<void(FakePlatform&)> on_idle;
+    void probe_at(uint32_t t) { m_probes.insert(t); }
 
     uint32_t now_ms() override { return m_now; }
     bool wait_event(Event& ev, uint32_t deadline) override;
@@ -86,6 +89,7 @@ private:
 
     uint32_t m_now = 0;
     std::deque<std::pair<uint32_t, Event>> m_input;
+    std::set<uint32_t> m_probes;
     int m_mouse_x = 0, m_mouse_y = 0;
     int m_buttons = 0;
     bool m_sound_on = false;
