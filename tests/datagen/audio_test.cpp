@@ -7,6 +7,7 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <numbers>
 #include <unistd.h>
 
 namespace datagen {
@@ -77,10 +78,10 @@ std::vector<double> chromagram(const Sound& s)
     for (size_t a = 0; a + win <= m.samples.size(); a += win) {
         double chroma[12] = {};
         for (int k = 0; k < 48; ++k) {
-            double w = 2 * M_PI * 261.6256 * std::pow(2.0, k / 12.0) / kRate, c = 2 * std::cos(w);
+            double w = 2 * std::numbers::pi * 261.6256 * std::pow(2.0, k / 12.0) / kRate, c = 2 * std::cos(w);
             double s1 = 0, s2 = 0;
             for (size_t i = 0; i < win; ++i) {
-                double hann = 0.5 - 0.5 * std::cos(2 * M_PI * double(i) / double(win));
+                double hann = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * double(i) / double(win));
                 double s0 = m.samples[a + i] * hann + c * s1 - s2;
                 s2 = s1;
                 s1 = s0;

@@ -1,0 +1,176 @@
+// The real platform with SDL's dummy video and disk audio drivers: the
+// program runs in real time and its mixed sound is read back from the file.
+#include "platform/files.h"
+#include "platform/sdl_platform.h"
+#include "platform/trace.h"
+#include "shell/program.h"
+#include "test_support.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <chrono>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <cstring>
+#include <map>
+#include <sstream>
+#include <thread>
+
+using namespace bafo;
+using bafo::test::MiniTree;
+
+namespace {
+
+void push_click(int x, int y)
+{
+    for (Uint32 type : {SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+        SDL_Event e{};
+        e.type = type;
+        if (type == SDL_MOUSEMOTION) {
+            e.motion.x = x;
+            e.motion.y = y;
+        } else {
+            e.button.button = SDL_BUTTON_LEFT;
+            e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+            e.button.x = x;
+            e.button.y = y;
+        }
+        SDL_PushEvent(&e);
+    }
+}
+
+// Energy of one frequency in each 10 ms window of mono samples.
+std::vector<double> tone_track(const std::vector<float>& mono, int rate, double hz)
+{
+    const int win = rate / 100;
+    std::vector<double> out;
+    const double k = 2 * std::cos(2 * M_PI * hz / rate);
+    for (size_t at = 0; at + size_t(win) <= mono.size(); at += size_t(win)) {
+        double s1 = 0, s2 = 0;
+        for (int i = 0; i < win; ++i) {
+            double s0 = mono[at + size_t(i)] + k * s1 - s2;
+            s2 = s1;
+            s1 = s0;
+        }
+        out.push_back((s1 * s1 + s2 * s2 - k * s1 * s2) / (win * win));
+    }
+    return out;
+}
+
+struct Span {
+    int first = -1, last = -1;  // 10 ms windows
+};
+
+// Where a tone stands within 10 dB of its loudest: leakage of the others stays below.
+Span where(const std::vector<double>& track)
+{
+    double peak = 0;
+    for (double v : track)
+        peak = std::max(peak, v);
+    const double threshold = std::max(peak * 0.1, 1e-6);
+    Span s;
+    for (int i = 0; i < int(track.size()); ++i)
+        if (track[size_t(i)] > threshold) {
+            if (s.first < 0)
+                s.first = i;
+            s.last = i;
+        }
+    return s;
+}
+
+// "ms event detail" lines → the first time of each "event file-name-of-detail".
+std::map<std::string, long> trace_times(const std::string& file)
+{
+    std::map<std::string, long> first;
+    std::istringstream in(read_file(file).value_or(""));
+    long ms;
+    std::string event, detail;
+    while (in >> ms >> event) {
+        std::getline(in, detail);
+        size_t at = detail.find_first_not_of(' ');
+        first.emplace(event + " " + file_name_of(at == std::string::npos ? "" : detail.substr(at)), ms);
+    }
+    return first;
+}
+
+}  // namespace
+
+TEST(SdlPlatform, TheProgramSoundsForRealAndAClickCutsTheGreeting)
+{
+    MiniTree tree;
+    test::TempDir out;
+    const std::string audio = out / "mixed.raw", trace_file = out / "trace.txt";
+    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+    ::setenv("SDL_AUDIODRIVER", "disk", 1);
+    ::setenv("SDL_DISKAUDIOFILE", audio.c_str(), 1);
+    ::unsetenv("SDL_DISKAUDIODELAY");  // paced like a sound card
+    ::setenv("BAFO_TRACE", trace_file.c_str(), 1);
+    ::setenv("BAFO_INI", tree.ini.c_str(), 1);
+    ::setenv("XDG_RUNTIME_DIR", out.path().c_str(), 1);
+    trace_reset();
+
+    SdlPlatform sdl;
+    ASSERT_TRUE(sdl.init());
+    ASSERT_TRUE(sdl.audio_open());
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    Mix_QuerySpec(&rate, &format, &channels);
+    ASSERT_EQ(format, AUDIO_S16LSB);
+    set_platform(&sdl);
+
+    using namespace std::chrono_literals;
+    std::thread script([] {
+        std::this_thread::sleep_for(300ms);
+        push_click(400, 300);  // welcome → menu; intro 4.5 s, then the greeting
+        std::this_thread::sleep_for(5800ms);
+        trace("test_click background");
+        push_click(790, 590);  // during the greeting
+        std::this_thread::sleep_for(600ms);
+        push_click(435, 515);  // a balloon: the click sound
+        std::this_thread::sleep_for(500ms);
+        push_click(373, 303);  // the mascot: the question
+        std::this_thread::sleep_for(2500ms);
+        push_click(220, 205);  // yes
+        std::this_thread::sleep_for(500ms);
+        push_click(400, 300);  // the farewell picture
+    });
+    Options o;
+    o.window = true;
+    int code = run_program(o);
+    script.join();
+    set_platform(nullptr);
+    ::unsetenv("BAFO_TRACE");
+    trace_reset();
+    EXPECT_EQ(code, 0);
+
+    // S16 stereo → mono floats.
+    std::string raw = read_file(audio).value_or("");
+    std::vector<float> mono(raw.size() / 4);
+    for (size_t i = 0; i < mono.size(); ++i) {
+        int16_t l, r;
+        std::memcpy(&l, raw.data() + 4 * i, 2);
+        std::memcpy(&r, raw.data() + 4 * i + 2, 2);
+        mono[i] = (float(l) + float(r)) / 65536.0f;
+    }
+    ASSERT_GT(mono.size(), size_t(rate) * 8) << "less than 8 s of sound was mixed";
+    Span tune = where(tone_track(mono, rate, MiniTree::kTuneHz));
+    Span greeting = where(tone_track(mono, rate, MiniTree::kGreetingHz));
+    Span click = where(tone_track(mono, rate, MiniTree::kClickHz));
+    Span question = where(tone_track(mono, rate, MiniTree::kQuestionHz));
+    EXPECT_GE(tune.first, 0) << "the welcome tune is not in the output";
+    EXPECT_GE(greeting.first, 0) << "the greeting is not in the output";
+    EXPECT_GE(click.first, 0) << "the click is not in the output";
+    EXPECT_GE(question.first, 0) << "the exit question is not in the output";
+    EXPECT_LT(tune.first, 30) << "the tune starts with the program";
+
+    auto times = trace_times(trace_file);
+    ASSERT_TRUE(times.count("sound UVOD.WAV") && times.count("test_click background"));
+    const long wall_ms = times["test_click background"] - times["sound UVOD.WAV"];
+    const long heard_ms = (greeting.last - greeting.first + 1) * 10;
+    std::printf("greeting: began %ld ms before the click, heard for %ld ms\n", wall_ms, heard_ms);
+    EXPECT_LT(heard_ms, long(MiniTree::kGreetingMs) - 500) << "the greeting played to its end";
+    EXPECT_NEAR(double(heard_ms), double(wall_ms), 130.0)
+        << "the greeting should stop within about 100 ms of the click: it began " << wall_ms
+        << " ms before the click and was heard for " << heard_ms << " ms";
+    EXPECT_GT(click.first, greeting.last) << "the balloon's click comes after the greeting stopped";
+}
