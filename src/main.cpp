@@ -1,4 +1,5 @@
 #include "platform/sdl_platform.h"
+#include "platform/trace.h"
 #include "shell/program.h"
 
 #include <cstdio>
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
             return 2;
         }
     }
+    bafo::trace_start();
     bafo::SdlPlatform sdl;
     sdl.init();
     bafo::set_platform(&sdl);

@@ -46,6 +46,15 @@ void trace(const std::string& event)
     std::fflush(t.f);
 }
 
+void trace_start()
+{
+    auto epoch = std::chrono::duration_cast<std::chrono::milliseconds>(
+                     std::chrono::system_clock::now().time_since_epoch())
+                     .count();
+    file().start = std::chrono::steady_clock::now();
+    trace("start " + std::to_string(epoch));
+}
+
 void trace_reset()
 {
     file().open();

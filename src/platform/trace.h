@@ -7,6 +7,8 @@
 namespace bafo {
 
 void trace(const std::string& event);
+// The first line: "0 start <ms since the epoch>", so scripts can time the start.
+void trace_start();
 // Re-reads BAFO_TRACE (tests change it between runs).
 void trace_reset();
 

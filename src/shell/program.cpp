@@ -15,7 +15,6 @@ int run_program(const Options& o)
     app.reset();
     reset_globals();
     jen_v_okne = o.window;
-    trace("start");
     // The start screen loads before any window opens: a missing
     // installation is reported without touching the display.
     FrmBlack& black = app.form<FrmBlack>();

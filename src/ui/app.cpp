@@ -29,6 +29,7 @@ void App::reset()
     m_dirty = true;
     m_screen_pointer.reset();
     m_shown_cursor.reset();
+    m_traced_top = nullptr;
 }
 
 uint32_t App::now() const
@@ -256,6 +257,10 @@ void App::present()
     for (Form* f : m_shown)
         f->compose(m_frame);
     platform().present(m_frame);
+    if (Form* top = topmost_visible(); top && top != m_traced_top) {
+        m_traced_top = top;
+        trace("present " + top->name());
+    }
 }
 
 void App::dispatch(const Event& ev)

@@ -113,6 +113,7 @@ private:
     Surface m_frame{800, 600};
     std::optional<CursorKind> m_screen_pointer;
     std::optional<Cursor> m_shown_cursor;
+    const Form* m_traced_top = nullptr;  // the first frame of each screen is traced
     int m_mouse_x = 0, m_mouse_y = 0;
 };
 

@@ -1,0 +1,53 @@
+// Everything Bafo says. One line per recording: the file and the words.
+#include "audio.h"
+#include "datagen.h"
+
+namespace datagen {
+
+namespace {
+
+struct Line {
+    const char* path;
+    const char* text;
+};
+
+// Short, warm sentences a three-year-old can follow; every recording must
+// stay within 1..8 s once slowed down for the character.
+const Line kLines[] = {
+    {"BAFO_CS/REC/UVOD.WAV", "Привет! Я Бафо. Выбери шарик, и мы поиграем!"},
+    {"BAFO_CS/REC/KONEC.WAV",
+     "Ты уходишь? Нажми на зелёную галочку. Остаёшься? Нажми на красный крестик."},
+};
+
+constexpr int kMinMs = 1000, kMaxMs = 8000;
+
+}  // namespace
+
+Generator gen_voices()
+{
+    Generator g;
+    g.name = "voices";
+    g.run = [](const std::filesystem::path& root) {
+        std::vector<std::string> texts;
+        for (const auto& l : kLines)
+            texts.push_back(l.text);
+        auto sounds = audio::speak(texts);
+        for (size_t i = 0; i < sounds.size(); ++i) {
+            audio::normalise(sounds[i], audio::Level::Voice);
+            audio::write(root / kLines[i].path, sounds[i]);
+        }
+    };
+    g.expect = [](std::vector<Expect>& out) {
+        for (const auto& l : kLines) {
+            Expect e;
+            e.path = l.path;
+            e.kind = Expect::Kind::Wave;
+            e.min_ms = kMinMs;
+            e.max_ms = kMaxMs;
+            out.push_back(e);
+        }
+    };
+    return g;
+}
+
+}  // namespace datagen
