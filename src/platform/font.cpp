@@ -23,9 +23,22 @@ const char* font_file(bool bold)
 }
 
 // Fonts stay open for the whole run; a label redraw must not reopen a file.
+struct OpenFonts {
+    std::map<std::pair<int, bool>, TTF_Font*> fonts;
+    ~OpenFonts()
+    {
+        for (auto& [k, f] : fonts)
+            if (f)
+                TTF_CloseFont(f);
+        if (TTF_WasInit())
+            TTF_Quit();
+    }
+};
+
 TTF_Font* font(const TextStyle& st)
 {
-    static std::map<std::pair<int, bool>, TTF_Font*> open;
+    static OpenFonts cache;
+    auto& open = cache.fonts;
     auto key = std::make_pair(st.size, st.bold);
     if (auto it = open.find(key); it != open.end())
         return it->second;

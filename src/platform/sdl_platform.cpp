@@ -67,7 +67,7 @@ SdlPlatform::SdlPlatform() = default;
 
 SdlPlatform::~SdlPlatform()
 {
-    if (m_audio) {
+    if (m_audio_open) {
         Mix_HaltChannel(-1);
         Mix_CloseAudio();
     }
@@ -95,6 +95,9 @@ bool SdlPlatform::init()
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    // Our frame is composed in memory: present it through the window's own
+    // surface. An OpenGL context would cost ~100 ms at start and ~90 MB.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     m_video = SDL_Init(SDL_INIT_VIDEO) == 0;
     if (!m_video)
         std::fprintf(stderr, "bafolino: no video: %s\n", SDL_GetError());
@@ -102,28 +105,60 @@ bool SdlPlatform::init()
     return m_video;
 }
 
+bool SdlPlatform::open_audio_device()
+{
+    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 512) != 0)
+        return false;
+    Mix_AllocateChannels(16);
+    Mix_ReserveChannels(2);
+    m_audio_open = true;
+    m_quiet_since = 0;
+    return true;
+}
+
 void SdlPlatform::open_audio()
 {
     // A missing sound device makes the program silent, never stops it.
-    auto try_open = [&]() {
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-            return false;
-        if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 512) != 0) {
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            return false;
-        }
-        return true;
-    };
-    m_audio = try_open();
+    m_audio = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && open_audio_device();
     if (!m_audio) {
         std::fprintf(stderr, "bafolino: no sound device (%s), playing silently\n", SDL_GetError());
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
         SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
-        m_audio = try_open();
+        m_audio = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && open_audio_device();
     }
-    if (m_audio) {
-        Mix_AllocateChannels(16);
-        Mix_ReserveChannels(2);
+}
+
+bool SdlPlatform::ensure_audio()
+{
+    if (!m_audio)
+        return false;
+    if (!m_audio_open && !open_audio_device()) {
+        std::fprintf(stderr, "bafolino: the sound device did not reopen (%s)\n", SDL_GetError());
+        return false;
     }
+    m_quiet_since = 0;
+    return true;
+}
+
+uint32_t SdlPlatform::close_audio_when_quiet(uint32_t deadline)
+{
+    constexpr uint32_t kQuietMs = 3000;
+    if (!m_audio_open)
+        return deadline;
+    if (Mix_Playing(-1) != 0) {
+        m_quiet_since = 0;
+        return deadline;
+    }
+    const uint32_t now = now_ms();
+    if (!m_quiet_since)
+        m_quiet_since = now ? now : 1;
+    if (int32_t(now - m_quiet_since) >= int32_t(kQuietMs)) {
+        Mix_CloseAudio();
+        m_audio_open = false;
+        return deadline;
+    }
+    const uint32_t close_at = m_quiet_since + kQuietMs;
+    return int32_t(close_at - deadline) < 0 ? close_at : deadline;
 }
 
 uint32_t SdlPlatform::now_ms()
@@ -191,7 +226,7 @@ bool SdlPlatform::wait_event(Event& ev, uint32_t deadline)
 {
     for (;;) {
         uint32_t now = now_ms();
-        int left = int(int32_t(deadline - now));
+        int left = int(int32_t(close_audio_when_quiet(deadline) - now));
         SDL_Event e;
         int got = left > 0 ? SDL_WaitEventTimeout(&e, left) : SDL_PollEvent(&e);
         if (!got) {
@@ -244,9 +279,7 @@ bool SdlPlatform::open_window(const std::string& title, bool fullscreen)
     m_window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600, flags);
     if (!m_window)
         return false;
-    m_renderer = SDL_CreateRenderer(m_window, -1, SDL_RENDERER_ACCELERATED);
-    if (!m_renderer)
-        m_renderer = SDL_CreateRenderer(m_window, -1, SDL_RENDERER_SOFTWARE);
+    m_renderer = SDL_CreateRenderer(m_window, -1, SDL_RENDERER_SOFTWARE);
     if (!m_renderer)
         return false;
     SDL_RenderSetLogicalSize(m_renderer, 800, 600);
@@ -352,7 +385,7 @@ void SdlPlatform::message_box(const std::string& text, const std::string& title,
 
 bool SdlPlatform::sound_play(const std::string& path)
 {
-    if (!m_audio)
+    if (!ensure_audio())
         return false;
     Mix_HaltChannel(kSoundChannel);
     if (m_sound) {
@@ -367,18 +400,18 @@ bool SdlPlatform::sound_play(const std::string& path)
 
 void SdlPlatform::sound_stop()
 {
-    if (m_audio)
+    if (m_audio_open)
         Mix_HaltChannel(kSoundChannel);
 }
 
 bool SdlPlatform::sound_playing()
 {
-    return m_audio && Mix_Playing(kSoundChannel) != 0;
+    return m_audio_open && Mix_Playing(kSoundChannel) != 0;
 }
 
 bool SdlPlatform::wave_play(const std::string& path, bool loop)
 {
-    if (!m_audio)
+    if (!ensure_audio())
         return false;
     Mix_HaltChannel(kWaveChannel);
     if (m_wave) {
@@ -393,7 +426,7 @@ bool SdlPlatform::wave_play(const std::string& path, bool loop)
 
 void SdlPlatform::wave_stop()
 {
-    if (m_audio)
+    if (m_audio_open)
         Mix_HaltChannel(kWaveChannel);
 }
 

@@ -52,12 +52,19 @@ public:
 private:
     bool translate(const SDL_Event& e, Event& ev);
     void open_audio();
+    bool open_audio_device();
+    // The mixer wakes every 12 ms while the device is open, even in silence:
+    // after a few quiet seconds it is closed, and opened again for the next sound.
+    bool ensure_audio();
+    uint32_t close_audio_when_quiet(uint32_t deadline);
 
     SDL_Window* m_window = nullptr;
     SDL_Renderer* m_renderer = nullptr;
     SDL_Texture* m_texture = nullptr;
     bool m_video = false;
-    bool m_audio = false;
+    bool m_audio = false;       // a device can be had
+    bool m_audio_open = false;  // and is open now
+    uint32_t m_quiet_since = 0;
     int m_cursor_count = 0;
     std::map<int, SDL_Cursor*> m_system_cursors;
     std::map<const Surface*, SDL_Cursor*> m_custom_cursors;
