@@ -103,3 +103,22 @@ static void BM_LoadBitmap800x600(benchmark::State& st)
         benchmark::DoNotOptimize(load_bitmap(path, s));
 }
 BENCHMARK(BM_LoadBitmap800x600)->Unit(benchmark::kMicrosecond);
+
+// What a hover costs: the lit icon loaded from its file, the backup taken, the icon laid.
+static void BM_HoverHighlight(benchmark::State& st)
+{
+    std::string icon = data_file("BAFO_CS/SELECT/ICO_6.BMP");
+    if (icon.empty() || access(icon.c_str(), R_OK) != 0) {
+        icon = "/tmp/bafo_bench_icon.bmp";
+        save_bitmap(icon, noise(151, 151, 7));
+    }
+    Surface screen = noise(800, 600, 8), image = screen, ico;
+    for (auto _ : st) {
+        load_bitmap(icon, ico);
+        Surface backup = screen.crop({360, 440, ico.width(), ico.height()});
+        image.blit(ico, 360, 440);
+        screen.blit(ico, 360, 440);
+        benchmark::DoNotOptimize(backup.data());
+    }
+}
+BENCHMARK(BM_HoverHighlight)->Unit(benchmark::kMicrosecond);

@@ -174,3 +174,16 @@ TEST(SdlPlatform, TheProgramSoundsForRealAndAClickCutsTheGreeting)
         << " ms before the click and was heard for " << heard_ms << " ms";
     EXPECT_GT(click.first, greeting.last) << "the balloon's click comes after the greeting stopped";
 }
+
+TEST(SdlPlatform, ASecondCopySeesTheFirst)
+{
+    test::TempDir run;
+    ::setenv("XDG_RUNTIME_DIR", run.path().c_str(), 1);
+    auto first = std::make_unique<SdlPlatform>();
+    SdlPlatform second;
+    EXPECT_FALSE(first->another_instance_running());
+    EXPECT_FALSE(first->another_instance_running()) << "asking again must not see itself";
+    EXPECT_TRUE(second.another_instance_running());
+    first.reset();
+    EXPECT_FALSE(second.another_instance_running()) << "the lock was not released with the first copy";
+}
