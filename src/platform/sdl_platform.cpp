@@ -383,19 +383,23 @@ void SdlPlatform::message_box(const std::string& text, const std::string& title,
     SDL_ShowCursor(m_cursor_count >= 0 ? SDL_ENABLE : SDL_DISABLE);
 }
 
-bool SdlPlatform::sound_play(const std::string& path)
+bool SdlPlatform::play_on(int channel, Mix_Chunk*& slot, const std::string& path, int loops)
 {
     if (!ensure_audio())
         return false;
-    Mix_HaltChannel(kSoundChannel);
-    if (m_sound) {
-        Mix_FreeChunk(m_sound);
-        m_sound = nullptr;
+    // The channel lets go of the old chunk before it is freed.
+    Mix_HaltChannel(channel);
+    if (slot) {
+        Mix_FreeChunk(slot);
+        slot = nullptr;
     }
-    m_sound = Mix_LoadWAV(join_path(path, "").c_str());
-    if (!m_sound)
-        return false;
-    return Mix_PlayChannel(kSoundChannel, m_sound, 0) == kSoundChannel;
+    slot = Mix_LoadWAV(join_path(path, "").c_str());
+    return slot && Mix_PlayChannel(channel, slot, loops) == channel;
+}
+
+bool SdlPlatform::sound_play(const std::string& path)
+{
+    return play_on(kSoundChannel, m_sound, path, 0);
 }
 
 void SdlPlatform::sound_stop()
@@ -411,17 +415,7 @@ bool SdlPlatform::sound_playing()
 
 bool SdlPlatform::wave_play(const std::string& path, bool loop)
 {
-    if (!ensure_audio())
-        return false;
-    Mix_HaltChannel(kWaveChannel);
-    if (m_wave) {
-        Mix_FreeChunk(m_wave);
-        m_wave = nullptr;
-    }
-    m_wave = Mix_LoadWAV(join_path(path, "").c_str());
-    if (!m_wave)
-        return false;
-    return Mix_PlayChannel(kWaveChannel, m_wave, loop ? -1 : 0) == kWaveChannel;
+    return play_on(kWaveChannel, m_wave, path, loop ? -1 : 0);
 }
 
 void SdlPlatform::wave_stop()

@@ -57,6 +57,7 @@ private:
     // after a few quiet seconds it is closed, and opened again for the next sound.
     bool ensure_audio();
     uint32_t close_audio_when_quiet(uint32_t deadline);
+    bool play_on(int channel, Mix_Chunk*& slot, const std::string& path, int loops);
 
     SDL_Window* m_window = nullptr;
     SDL_Renderer* m_renderer = nullptr;
