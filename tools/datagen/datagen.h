@@ -28,8 +28,14 @@ struct Generator {
     std::function<void(std::vector<Expect>&)> expect;
 };
 
-// Every generator of the tree, in order. Defined in registry.cpp.
+// Every generator of the tree, in the order of their names.
 std::vector<Generator> all_generators();
+
+// Each screen's file registers its generator with one line at namespace scope:
+//   static const datagen::Registered reg{gen_menu_screen};
+struct Registered {
+    explicit Registered(Generator (*make)());
+};
 
 // Creates the parent directories and writes the file whole (temp + rename).
 void write_file(const std::filesystem::path& path, const std::string& bytes);

@@ -791,4 +791,6 @@ void expect(std::vector<Expect>& out)
 
 Generator gen_menu_screen() { return Generator{"menu", run, expect}; }
 
+static const Registered registered{gen_menu_screen};
+
 }  // namespace datagen

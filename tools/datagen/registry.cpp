@@ -1,15 +1,30 @@
 #include "datagen.h"
 
+#include <algorithm>
+
 namespace datagen {
 
-Generator gen_start_screen();  // start_art.cpp: welcome and farewell pictures
-Generator gen_menu_screen();   // menu_art.cpp: main menu background, balloons, icons, exit panel, mouth strip
-Generator gen_sounds();        // sounds.cpp: welcome tune, click, fanfares, swish, yes, no
-Generator gen_voices();        // voices.cpp: the mascot's recorded voice
+namespace {
+std::vector<Generator (*)()>& makers()
+{
+    static std::vector<Generator (*)()> all;
+    return all;
+}
+}  // namespace
+
+Registered::Registered(Generator (*make)())
+{
+    makers().push_back(make);
+}
 
 std::vector<Generator> all_generators()
 {
-    return {gen_start_screen(), gen_menu_screen(), gen_sounds(), gen_voices()};
+    std::vector<Generator> out;
+    for (auto make : makers())
+        out.push_back(make());
+    // Link order must not change the order of work or of the check's report.
+    std::sort(out.begin(), out.end(), [](const Generator& a, const Generator& b) { return a.name < b.name; });
+    return out;
 }
 
 }  // namespace datagen

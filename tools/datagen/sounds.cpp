@@ -275,4 +275,6 @@ Generator gen_sounds()
     return g;
 }
 
+static const Registered registered{gen_sounds};
+
 }  // namespace datagen

@@ -291,4 +291,6 @@ void expect(std::vector<Expect>& out)
 
 Generator gen_start_screen() { return Generator{"start", run, expect}; }
 
+static const Registered registered{gen_start_screen};
+
 }  // namespace datagen

@@ -50,4 +50,6 @@ Generator gen_voices()
     return g;
 }
 
+static const Registered registered{gen_voices};
+
 }  // namespace datagen
