@@ -111,6 +111,15 @@ MiniTree::MiniTree()
     write_tone(sel("FANF/CLICK.WAV"), 60, kClickHz);
     for (int i = 1; i <= 5; ++i)
         write_tone(sel("FANF/FANF" + std::to_string(i) + ".WAV"), kFanfareMs, 600 + 100 * i);
+    for (const char* key : {"PUZ", "15", "KOS", "COL", "TET", "PEX"}) {
+        Surface tab = pattern(514, 415, 50);
+        tab.fill({0, 0, 514, 10}, 0xFF00FF);  // a transparent surround at the top
+        write_bitmap(data(std::string("TABULKA/TAB_") + key + ".BMP"), tab);
+    }
+    for (int l = 1; l <= 3; ++l)
+        write_bitmap(data("TABULKA/TAB_D" + std::to_string(l) + ".BMP"), pattern(54, 74, 50 + uint32_t(l)));
+    write_bitmap(data("TABULKA/TAB_ZPE0.BMP"), pattern(32, 32, 55));
+    write_bitmap(data("TABULKA/TAB_ZPE1.BMP"), pattern(32, 32, 56));
     write_tone(data("REC/UVOD.WAV"), kGreetingMs, kGreetingHz);
     write_tone(data("REC/KONEC.WAV"), kQuestionMs, kQuestionHz);
     ini = dir / "BAFO.INI";

@@ -24,6 +24,10 @@ constexpr uint32_t rgb(uint8_t r, uint8_t g, uint8_t b)
     return uint32_t(r) << 16 | uint32_t(g) << 8 | b;
 }
 
+struct Point {
+    int x = 0, y = 0;
+};
+
 struct Rect {
     int x = 0, y = 0, w = 0, h = 0;
     bool contains(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }

@@ -12,10 +12,6 @@
 
 namespace bafo {
 
-struct Point {
-    int x = 0, y = 0;
-};
-
 // Integer pairs from a text file of fields separated by commas or line
 // breaks. A pair with a missing or non-numeric field is empty.
 std::vector<std::optional<Point>> nacti_pozice(const std::string& path, size_t pairs);

@@ -96,26 +96,6 @@ void Label::compose(Surface& frame, int ox, int oy) const
     frame.blit(clip, r.x, r.y);
 }
 
-std::vector<std::string> utf8_chars(const std::string& s)
-{
-    std::vector<std::string> out;
-    for (size_t i = 0; i < s.size();) {
-        unsigned char c = (unsigned char)s[i];
-        size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        if (n == 0 || i + n > s.size()) {
-            ++i;
-            continue;
-        }
-        bool ok = true;
-        for (size_t k = 1; k < n; ++k)
-            ok = ok && ((unsigned char)s[i + k] >> 6) == 2;
-        if (ok)
-            out.push_back(s.substr(i, n));
-        i += ok ? n : 1;
-    }
-    return out;
-}
-
 void TextBox::set_text(const std::string& t)
 {
     auto chars = utf8_chars(t);
@@ -156,6 +136,12 @@ void TextBox::text_input(const std::string& utf8)
             continue;
         if (utf8_chars(m_text).size() >= max_chars)
             break;
+        if (max_width > 0) {
+            int w = 0, h = 0;
+            text_size(m_text + ch, style, w, h);
+            if (w > max_width)
+                break;
+        }
         m_text += ch;
         changed();
     }

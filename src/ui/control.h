@@ -5,6 +5,7 @@
 #include "platform/draw.h"
 #include "platform/font.h"
 #include "platform/platform.h"
+#include "platform/utf8.h"
 #include "ui/layers.h"
 
 #include <functional>
@@ -118,8 +119,9 @@ public:
     using Control::Control;
     const std::string& text() const { return m_text; }
     void set_text(const std::string& t);
-    // Most characters (code points) the box takes.
+    // Most characters (code points) the box takes, and the widest text in pixels (0: any).
     size_t max_chars = 32;
+    int max_width = 0;
     TextStyle style;
     uint32_t background = 0xFFFFFF;
     std::optional<uint32_t> border = 0x3B2A20;
@@ -136,8 +138,5 @@ public:
 private:
     std::string m_text;
 };
-
-// Splits UTF-8 into code points; malformed bytes are dropped.
-std::vector<std::string> utf8_chars(const std::string& s);
 
 }  // namespace bafo::ui

@@ -1,0 +1,160 @@
+#include "platform/files.h"
+#include "results/results_table.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+using namespace bafo;
+using bafo::test::TempDir;
+
+namespace {
+std::string numbers(const ResultsTable& t)
+{
+    std::string s;
+    for (auto& e : t.places)
+        s += e.name + "#" + std::to_string(e.number) + " ";
+    return s;
+}
+}  // namespace
+
+TEST(ResultsTable, StoredValuesAndWhatBecomesOfThem)
+{
+    struct Case {
+        std::string value, name;
+        int16_t number;
+    } cases[] = {
+        {"Eva#75", "Eva", 75},       {"  Eva  #7", "Eva", 7},     {"Eva#007", "Eva", 7},
+        {"Eva#12abc", "Eva", 12},    {"#32000", "", 32000},       {"Eva", "", 32000},
+        {"Eva#", "", 32000},         {"Eva#-5", "", 32000},       {"Eva#abc", "", 32000},
+        {"Eva#32000", "", 32000},    {"Eva#99999999", "", 32000}, {"ERROR", "", 32000},
+        {"E~v@a#5", "Eva", 5},       {"Ан#я#5", "", 32000},       {"Мила#31999", "Мила", 31999},
+        {"\x01" "Bob\x7f#3", "Bob", 3}, {"", "", 32000},
+    };
+    for (const auto& c : cases) {
+        ResultEntry e = ResultsTable::parse(c.value);
+        EXPECT_EQ(e.name, c.name) << "value '" << c.value << "'";
+        EXPECT_EQ(e.number, c.number) << "value '" << c.value << "'";
+    }
+}
+
+TEST(ResultsTable, FirstUseEntersAtTheTopAndWritesAllEightPlaces)
+{
+    TempDir d;
+    const std::string f = ResultsTable::file(d.path());
+    ResultsTable t;
+    t.load(f, "PUZ", 2);
+    for (auto& e : t.places)
+        EXPECT_EQ(e.number, ResultsTable::kEmpty);
+    ASSERT_TRUE(t.qualifies(31999));
+    EXPECT_EQ(t.enter(75), 0);
+    t.name_marker(" Eva ");
+    ASSERT_TRUE(t.save(f, "PUZ", 2));
+    const std::string text = read_file(f).value();
+    EXPECT_NE(text.find("[PUZ2]"), std::string::npos) << text;
+    EXPECT_NE(text.find("POS1=Eva#75"), std::string::npos) << text;
+    for (int i = 2; i <= 8; ++i)
+        EXPECT_NE(text.find("POS" + std::to_string(i) + "=#32000"), std::string::npos) << "place " << i << " in\n" << text;
+}
+
+TEST(ResultsTable, QualifyingAndRanking)
+{
+    struct Case {
+        const char* name;
+        std::vector<int16_t> before;  // the eight stored numbers, in place order
+        int16_t result;
+        int want_row;  // -1: does not enter
+    } cases[] = {
+        {"equal to place 8 stays out", {1, 2, 3, 4, 5, 6, 7, 8}, 8, -1},
+        {"one less than place 8 enters last", {1, 2, 3, 4, 5, 6, 7, 8}, 7, 7},
+        {"equal ranks below the older", {10, 20, 30, 40, 50, 60, 70, 80}, 30, 3},
+        {"best of all", {10, 20, 30, 40, 50, 60, 70, 80}, 5, 0},
+        {"ties everywhere", {9, 9, 9, 9, 9, 9, 9, 32000}, 9, 7},
+        {"half full", {10, 20, 32000, 32000, 32000, 32000, 32000, 32000}, 15, 1},
+        {"only show", {1, 2, 3, 4, 5, 6, 7, 8}, 32000, -1},
+    };
+    for (const auto& c : cases) {
+        ResultsTable t;
+        for (size_t i = 0; i < 8; ++i)
+            t.places[i] = {"p" + std::to_string(i + 1), c.before[i]};
+        if (!t.qualifies(c.result)) {
+            EXPECT_EQ(c.want_row, -1) << c.name;
+            continue;
+        }
+        int row = t.enter(c.result);
+        EXPECT_EQ(row, c.want_row) << c.name << ": " << numbers(t);
+        for (size_t i = 1; i < 8; ++i)
+            EXPECT_LE(t.places[i - 1].number, t.places[i].number) << c.name << ": " << numbers(t);
+        // Equal older entries keep their places above: original order of the rest is kept.
+        std::string order;
+        for (auto& e : t.places)
+            if (e.name != "~")
+                order += e.name;
+        std::string want;
+        for (size_t i = 0; i < 7; ++i)
+            want += "p" + std::to_string(i + 1);
+        EXPECT_EQ(order, want) << c.name;
+    }
+}
+
+TEST(ResultsTable, TimesAndCounts)
+{
+    struct Case {
+        const char* key;
+        int16_t n;
+        const char* shown;
+    } cases[] = {
+        {"PUZ", 0, "00:00"},  {"PUZ", 9, "00:09"},     {"KOS", 75, "01:15"},  {"COL", 600, "10:00"},
+        {"TET", 6000, "100:00"}, {"TET", 31999, "533:19"}, {"15", 42, "42"},    {"PEX", 7, "7"},
+        {"15", 32000, ""},    {"PUZ", 32000, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(format_result(c.key, c.n), c.shown) << c.key << " " << c.n;
+    EXPECT_EQ(ResultsTable::section("15", 1), "151");
+    EXPECT_EQ(ResultsTable::section("15", 3), "153");
+    EXPECT_EQ(ResultsTable::section("PEX", 2), "PEX2");
+    EXPECT_EQ(clamp_result(32000), 31999);
+    EXPECT_EQ(clamp_result(1 << 20), 31999);
+    EXPECT_EQ(clamp_result(-3), 0);
+}
+
+TEST(ResultsTable, DamagedFilesReadWhatTheyCanAndAreWrittenCleanly)
+{
+    struct Case {
+        const char* name;
+        std::string text;
+    } cases[] = {
+        {"empty", ""},
+        {"garbage", std::string("\0\xff\xfe[PUZ1\n=#\n\x01\x02POS1=\xc3#\n", 20)},
+        {"duplicates", "[PUZ1]\nPOS1=A#5\nPOS1=B#1\n[PUZ1]\nPOS2=C#2\n"},
+        {"long lines", "[PUZ1]\nPOS1=" + std::string(10000, 'x') + "#3\nPOS2=Y#" + std::string(10000, '9') + "\n"},
+        {"marker in a name", "[PUZ1]\nPOS1=~#5\nPOS2=@~##4\n"},
+    };
+    for (const auto& c : cases) {
+        TempDir d;
+        const std::string f = ResultsTable::file(d.path());
+        test::write_file(f, c.text);
+        ResultsTable t;
+        t.load(f, "PUZ", 1);
+        EXPECT_EQ(t.marker_row(), -1) << c.name << ": a stored name became the marker";
+        int row = t.enter(1);
+        ASSERT_GE(row, 0) << c.name;
+        t.name_marker("Аня");
+        ASSERT_TRUE(t.save(f, "PUZ", 1)) << c.name;
+        ResultsTable back;
+        back.load(f, "PUZ", 1);
+        EXPECT_EQ(back.places[0].name, "Аня") << c.name << "\n" << read_file(f).value_or("");
+        EXPECT_EQ(back.places[0].number, 1) << c.name;
+        for (auto& e : back.places)
+            EXPECT_EQ(e.name.find_first_of("#~@\n"), std::string::npos) << c.name;
+    }
+}
+
+TEST(ResultsTable, NamesKeepOnlyWhatTheFileCanHold)
+{
+    struct Case {
+        const char *typed, *kept;
+    } cases[] = {{"  Eva  ", "Eva"}, {"E#v~a@", "Eva"}, {"Женя\n", "Женя"}, {"a\tb", "ab"}, {"   ", ""},
+                 {"Žofie Čermáková", "Žofie Čermáková"}, {"\xd0", ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(clean_name(c.typed), c.kept) << "typed '" << c.typed << "'";
+}
