@@ -126,6 +126,26 @@ MiniTree::MiniTree()
     write_file(ini, "[BAFO_CS]\r\nHD=" + dir.path() + "\r\n");
 }
 
+void MiniTree::add_choosers()
+{
+    write_bitmap(data("ALBUM/BG.BMP"), pattern(800, 600, 60));
+    write_bitmap(data("ALBUM/ZPET.BMP"), pattern(100, 80, 61));
+    write_bitmap(data("ALBUM/SEL.BMP"), pattern(90, 90, 62));
+    for (int n = 1; n <= 6; ++n) {
+        write_bitmap(data("ALBUM/SEL_" + std::to_string(n) + ".BMP"), pattern(90, 90, 62 + uint32_t(n)));
+        for (int i = 1; i <= 10; ++i) {
+            const std::string k = std::to_string(i), set = std::to_string(n);
+            // One flat colour per thumbnail keeps the tree small and each one unique.
+            write_bitmap(data("ALBUM/" + set + "/POZADI" + k + ".BMP"), Surface(168, 125, uint32_t(0x100000 * n + 0x100 * i)));
+            write_bitmap(data("ALBUM/" + set + "CB/" + k + ".BMP"), Surface(168, 125, uint32_t(0x100000 * n + 0x100 * i + 0x80)));
+        }
+    }
+    write_bitmap(data("PEXESO/SEL/SEL_BG.BMP"), pattern(800, 600, 70));
+    write_bitmap(data("PEXESO/ZPET.BMP"), pattern(96, 70, 71));
+    for (int n = 1; n <= 4; ++n)
+        write_bitmap(data("PEXESO/SEL/SEL_" + std::to_string(n) + ".BMP"), pattern(215, 215, 71 + uint32_t(n)));
+}
+
 std::string MiniTree::data(const std::string& rel) const
 {
     return dir / ("BAFO_CS/" + rel);
@@ -136,6 +156,11 @@ Surface MiniTree::bitmap(const std::string& rel) const
     Surface s;
     load_bitmap(data(rel), s);
     return s;
+}
+
+bool region_is(const Surface& frame, int x, int y, const Surface& pic)
+{
+    return frame.crop({x, y, pic.width(), pic.height()}).same_pixels(pic);
 }
 
 int run_on_fake(FakePlatform& fake, const std::string& ini, bool window)

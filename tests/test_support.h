@@ -3,9 +3,15 @@
 #pragma once
 
 #include "platform/fake/fake_platform.h"
+#include "menus/frm_select.h"
+#include "platform/files.h"
 #include "platform/surface.h"
+#include "ui/app.h"
 
+#include <functional>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace bafo::test {
 
@@ -37,11 +43,76 @@ struct MiniTree {
     static constexpr uint32_t kTuneMs = 6000, kGreetingMs = 3000, kQuestionMs = 2000, kFanfareMs = 2500;
     static constexpr uint32_t kTuneHz = 440, kGreetingHz = 1000, kQuestionHz = 1500, kClickHz = 3000;
     MiniTree();
+    // The choosers' screens and thumbnails of every set, photographs and drawings.
+    void add_choosers();
     std::string data(const std::string& rel) const;  // dir/BAFO_CS/...
     Surface bitmap(const std::string& rel) const;    // loaded from the tree
 };
 
 // Runs the whole program on `fake` with BAFO_INI pointing at `ini`.
 int run_on_fake(FakePlatform& fake, const std::string& ini, bool window = true);
+
+bool region_is(const Surface& frame, int x, int y, const Surface& pic);
+
+// Runs the program with a script, taking a copy of the screen at given times.
+struct ProgramRun {
+    MiniTree tree;
+    FakePlatform fake;
+    std::map<uint32_t, Surface> shots;
+    std::map<uint32_t, int> hovered;
+    int code = -1;
+
+    void shot_at(uint32_t t)
+    {
+        shots[t];
+        fake.probe_at(t);
+    }
+    void hovered_at(uint32_t t)
+    {
+        hovered[t] = -1;
+        fake.probe_at(t);
+    }
+    void run(bool window = true)
+    {
+        auto inner = fake.on_idle;  // a test's own probes
+        fake.on_idle = [this, inner](FakePlatform& f) {
+            if (inner)
+                inner(f);
+            for (auto& [t, s] : shots)
+                if (s.empty() && f.now_ms() >= t)
+                    s = ui::App::get().frame();
+            for (auto& [t, h] : hovered)
+                if (h == -1 && f.now_ms() >= t)
+                    if (auto* m = ui::App::get().find<FrmSelect>())
+                        h = m->hovered();
+        };
+        code = test::run_on_fake(fake, tree.ini, window);
+    }
+    std::vector<std::string> heard(bool channel = true) const
+    {
+        std::vector<std::string> out;
+        for (auto& p : fake.played)
+            if (p.channel == channel)
+                out.push_back(file_name_of(p.path));
+        return out;
+    }
+    const FakePlatform::Played* first(const std::string& name) const
+    {
+        for (auto& p : fake.played)
+            if (file_name_of(p.path) == name)
+                return &p;
+        return nullptr;
+    }
+    // Welcome at 0, click at 100, intro of 18 × 250 ms, greeting of 3 s: ready by 8000.
+    static constexpr uint32_t kReady = 8000;
+    void to_menu() { fake.click(100, 400, 300); }
+    void leave(uint32_t at)
+    {
+        fake.click(at, 373, 303);                                      // the mascot
+        fake.click(at + 3000, 170 + 50, 175 + 30);                      // yes
+        fake.click(at + 4000, 400, 300);                                // the farewell picture
+    }
+};
+
 
 }  // namespace bafo::test

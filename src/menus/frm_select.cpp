@@ -1,5 +1,8 @@
 #include "menus/frm_select.h"
 
+#include "menus/frm_pex_sel.h"
+#include "menus/frm_sel_pic.h"
+
 #include "platform/bitmap_file.h"
 #include "platform/files.h"
 #include "platform/trace.h"
@@ -180,9 +183,21 @@ void FrmSelect::klik_plocha_MouseUp(int k, const ui::MouseArgs& a)
     app.set_screen_pointer(CursorKind::Busy);
     zvuk_kliknuti();
     trace("menu_click " + std::to_string(k));
+    static const char* const tags[9] = {"KOSTKY", "COLORIZE", "PUZZLE", "", "", "15", "", "TETRIS", "OMALKY"};
+    if (k != 9 && *tags[k]) {
+        vybrana_hra = tags[k];
+        app.show(app.form<FrmSelPic>());
+        app.hide(*this);
+        return;
+    }
+    if (k == 4) {
+        app.show(app.form<FrmPexSel>());
+        app.hide(*this);
+        return;
+    }
     if (k != 9) {
-        // The games' own screens open from here as they arrive; until then
-        // the balloon answers with its click and the menu stays.
+        // Dress-up and the music studio open from here once they exist;
+        // until then the balloon answers with its click and the menu stays.
         app.set_screen_pointer(std::nullopt);
         return;
     }
@@ -237,6 +252,8 @@ void FrmSelect::otazka_click_Click(int b)
     if (soubor_existuje(temp))
         delete_file(temp);
     konec_hry = true;
+    if (auto* chooser = app.find<FrmSelPic>())
+        app.unload(*chooser);
     app.show(app.form<FrmBlack>());
     app.hide(*this);
     app.unload(*this);

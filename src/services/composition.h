@@ -38,6 +38,12 @@ public:
     // smaz_aktivni_plochy: puts back what lay under the lit icon.
     void smaz_aktivni_plochy();
     std::optional<size_t> lit() const;
+    // What the next restore of icon i puts back, when i is lit (a wheel that changed its face).
+    void replace_backup(size_t i, const Surface& s)
+    {
+        if (lit() == i)
+            m_zaloha = s;
+    }
 
 private:
     ui::Layers& m_target;
