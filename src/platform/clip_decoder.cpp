@@ -1,0 +1,248 @@
+#include "platform/clip_decoder.h"
+
+#include "platform/files.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/imgutils.h>
+}
+
+#include <array>
+
+namespace bafo {
+
+namespace {
+
+// rgb555 to our XRGB: five bits widened to eight, the top bits repeated below.
+const std::array<uint32_t, 32768>& rgb555_table()
+{
+    static const std::array<uint32_t, 32768> table = [] {
+        std::array<uint32_t, 32768> t{};
+        for (uint32_t v = 0; v < 32768; ++v) {
+            uint32_t r = (v >> 10) & 31, g = (v >> 5) & 31, b = v & 31;
+            t[v] = ((r << 3 | r >> 2) << 16) | ((g << 3 | g >> 2) << 8) | (b << 3 | b >> 2);
+        }
+        return t;
+    }();
+    return table;
+}
+
+}  // namespace
+
+const char* step_name(ClipDecoder::Step s)
+{
+    switch (s) {
+    case ClipDecoder::Step::Open: return "AVIFileOpen";
+    case ClipDecoder::Step::Stream: return "AVIFileGetStream";
+    case ClipDecoder::Step::FileInfo: return "AVIFileInfo";
+    case ClipDecoder::Step::StreamInfo: return "AVIStreamInfo";
+    default: return "";
+    }
+}
+
+struct ClipDecoder::Impl {
+    std::string path;
+    AVFormatContext* fmt = nullptr;
+    AVCodecContext* codec = nullptr;
+    AVPacket* packet = nullptr;
+    AVFrame* decoded = nullptr;
+    int stream = -1;
+    int frames = 0;
+    int width = 0, height = 0;
+    bool indexed = false;
+    int next = 0;  // sequential decoding: the number of the next frame out of the decoder
+    bool corrupt = false;  // the frame just passed had a damaged packet: no picture
+
+    ~Impl() { release(); }
+    void release()
+    {
+        if (decoded)
+            av_frame_free(&decoded);
+        if (packet)
+            av_packet_free(&packet);
+        if (codec)
+            avcodec_free_context(&codec);
+        if (fmt)
+            avformat_close_input(&fmt);
+        stream = -1;
+        frames = 0;
+    }
+
+    // Sends packets until the decoder hands out a frame; its number is `got`.
+    // A damaged packet (a cut file) counts as a frame without a picture.
+    bool decode_next(int& got)
+    {
+        corrupt = false;
+        for (;;) {
+            int r = avcodec_receive_frame(codec, decoded);
+            if (r == 0) {
+                got = decoded->pts != AV_NOPTS_VALUE && indexed ? int(decoded->pts) : next;
+                ++next;
+                return true;
+            }
+            if (r != AVERROR(EAGAIN))
+                return false;
+            for (;;) {
+                int rr = av_read_frame(fmt, packet);
+                if (rr < 0) {
+                    avcodec_send_packet(codec, nullptr);  // drain what is left
+                    break;
+                }
+                if (packet->stream_index == stream && (packet->flags & AV_PKT_FLAG_CORRUPT)) {
+                    got = packet->pts != AV_NOPTS_VALUE && indexed ? int(packet->pts) : next;
+                    ++next;
+                    corrupt = true;
+                    av_packet_unref(packet);
+                    return true;
+                }
+                if (packet->stream_index == stream) {
+                    int s = avcodec_send_packet(codec, packet);
+                    av_packet_unref(packet);
+                    if (s < 0 && s != AVERROR(EAGAIN))
+                        return false;
+                    break;
+                }
+                av_packet_unref(packet);
+            }
+        }
+    }
+
+    bool rewind()
+    {
+        avcodec_flush_buffers(codec);
+        next = 0;
+        if (av_seek_frame(fmt, stream, 0, AVSEEK_FLAG_BACKWARD) >= 0)
+            return true;
+        // No index to seek with: open the file again from its start.
+        std::string p = path;
+        avformat_close_input(&fmt);
+        const AVInputFormat* avi = av_find_input_format("avi");
+        return avformat_open_input(&fmt, p.c_str(), avi, nullptr) == 0 && avformat_find_stream_info(fmt, nullptr) >= 0;
+    }
+};
+
+ClipDecoder::ClipDecoder() : m(std::make_unique<Impl>()) {}
+ClipDecoder::~ClipDecoder() = default;
+
+void ClipDecoder::close()
+{
+    m->release();
+}
+
+bool ClipDecoder::is_open() const
+{
+    return m->codec != nullptr;
+}
+int ClipDecoder::frame_count() const
+{
+    return m->frames;
+}
+int ClipDecoder::width() const
+{
+    return m->width;
+}
+int ClipDecoder::height() const
+{
+    return m->height;
+}
+bool ClipDecoder::indexed() const
+{
+    return m->indexed;
+}
+
+ClipDecoder::Status ClipDecoder::open(const std::string& path)
+{
+    close();
+    av_log_set_level(AV_LOG_QUIET);
+    m->path = join_path(path, "");
+    // The container is named, never guessed: a clip is an AVI or nothing.
+    const AVInputFormat* avi = av_find_input_format("avi");
+    int r = avformat_open_input(&m->fmt, m->path.c_str(), avi, nullptr);
+    if (r < 0)
+        return {Step::Open, -r};
+    if ((r = avformat_find_stream_info(m->fmt, nullptr)) < 0) {
+        close();
+        return {Step::FileInfo, -r};
+    }
+    r = av_find_best_stream(m->fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (r < 0) {
+        close();
+        return {Step::Stream, -r};
+    }
+    m->stream = r;
+    AVStream* st = m->fmt->streams[r];
+    if (st->codecpar->width <= 0 || st->codecpar->height <= 0) {
+        close();
+        return {Step::StreamInfo, 1};
+    }
+    m->width = st->codecpar->width;
+    m->height = st->codecpar->height;
+    const AVCodec* dec = st->codecpar->codec_id == AV_CODEC_ID_MSVIDEO1 ? avcodec_find_decoder(AV_CODEC_ID_MSVIDEO1) : nullptr;
+    if (!dec) {
+        close();
+        return {Step::Codec, 0};
+    }
+    m->codec = avcodec_alloc_context3(dec);
+    if (!m->codec || avcodec_parameters_to_context(m->codec, st->codecpar) < 0 || avcodec_open2(m->codec, dec, nullptr) < 0) {
+        close();
+        return {Step::Codec, 0};
+    }
+    m->packet = av_packet_alloc();
+    m->decoded = av_frame_alloc();
+    int entries = avformat_index_get_entries_count(st);
+    m->frames = int(st->nb_frames > 0 ? st->nb_frames : entries);
+    // A truncated file keeps its header's frame count but loses its index:
+    // seeking would then hand back the wrong pictures without an error.
+    m->indexed = entries > 0 && entries == m->frames;
+    if (!m->indexed && m->frames <= 0)
+        m->frames = entries;
+    if (m->frames <= 0) {
+        close();
+        return {Step::Length, 0};
+    }
+    m->next = 0;
+    return {};
+}
+
+bool ClipDecoder::frame(int n, Surface& out)
+{
+    if (!is_open() || n < 0 || n >= m->frames)
+        return false;
+    int got = -1;
+    if (m->indexed) {
+        avcodec_flush_buffers(m->codec);
+        if (av_seek_frame(m->fmt, m->stream, n, AVSEEK_FLAG_BACKWARD) < 0)
+            return false;
+        m->next = -1;
+        do {
+            if (!m->decode_next(got))
+                return false;
+        } while (got < n);
+        if (got != n || m->corrupt)
+            return false;
+    } else {
+        if (n < m->next && !m->rewind())
+            return false;
+        do {
+            if (!m->decode_next(got))
+                return false;
+        } while (got < n);
+        if (m->corrupt)
+            return false;
+    }
+    AVFrame* f = m->decoded;
+    if (f->format != AV_PIX_FMT_RGB555LE && f->format != AV_PIX_FMT_RGB555)
+        return false;
+    const auto& table = rgb555_table();
+    out.resize(f->width, f->height);
+    for (int y = 0; y < f->height; ++y) {
+        const uint16_t* src = reinterpret_cast<const uint16_t*>(f->data[0] + ptrdiff_t(y) * f->linesize[0]);
+        uint32_t* dst = out.row(y);
+        for (int x = 0; x < f->width; ++x)
+            dst[x] = table[src[x] & 0x7FFF];
+    }
+    return true;
+}
+
+}  // namespace bafo
