@@ -3,7 +3,10 @@
 #include "platform/files.h"
 #include "platform/sdl_platform.h"
 #include "platform/trace.h"
+#include "services/globals.h"
+#include "services/video.h"
 #include "shell/program.h"
+#include "ui/app.h"
 #include "test_support.h"
 
 #include <SDL.h>
@@ -14,6 +17,8 @@
 #include <cstring>
 #include <map>
 #include <sstream>
+#include <algorithm>
+#include <cstdlib>
 #include <thread>
 
 using namespace bafo;
@@ -186,4 +191,70 @@ TEST(SdlPlatform, ASecondCopySeesTheFirst)
     EXPECT_TRUE(second.another_instance_running());
     first.reset();
     EXPECT_FALSE(second.another_instance_running()) << "the lock was not released with the first copy";
+}
+
+namespace {
+// Times of the frames the window was handed.
+struct TimedSdl : SdlPlatform {
+    std::vector<uint32_t> presents;
+    void present(const Surface& f) override
+    {
+        presents.push_back(now_ms());
+        SdlPlatform::present(f);
+    }
+};
+struct ClipScreen : ui::Form {
+    ClipScreen() : ui::Form("game") { box.hide(); }
+    ui::PictureBox& box = add<ui::PictureBox>("video");
+};
+}  // namespace
+
+TEST(SdlPlatform, ClipFramesComeOnTime)
+{
+    test::TempDir d;
+    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    // A 640 × 480 clip of 8 frames, every frame a keyframe.
+    const std::string avi = d / "BAFO_CS/KLIPY/T.AVI";
+    std::string cmd = "mkdir -p '" + d / "BAFO_CS/KLIPY" + "' && ffmpeg -loglevel error -y -f lavfi -i testsrc=size=640x480:rate=10 "
+                      "-frames:v 8 -c:v msvideo1 -g 1 '" + avi + "'";
+    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    const int durations[] = {40, 25, 60, 33, 40, 17, 50, 40, 40, 25, 60, 33, 40, 17, 50, 40};
+    std::string script = "BAFO_CS\\KLIPY\\T\r\n0\r\n0\r\n640\r\n480\r\n0\r\n0x40\r\n";
+    for (int i = 0; i < 16; ++i)
+        script += std::to_string(i % 8) + "x" + std::to_string(durations[i]) + "\r\n";
+    test::write_file(d / "T.DAT", script);
+
+    TimedSdl sdl;
+    ASSERT_TRUE(sdl.init());
+    set_platform(&sdl);
+    ASSERT_TRUE(sdl.open_window("Bafolino", false));
+    auto& app = ui::App::get();
+    app.reset();
+    reset_globals();
+    cesta_dat = cesta_hry = d.path();
+    ClipScreen& s = app.form<ClipScreen>();
+    app.show(s);
+    app.dispatch_pending();
+    std::vector<uint32_t> drawn;
+    sdl.presents.clear();
+    prehraj_animaci(d / "T.DAT", s.box, 80, 31, 1, [&](const Surface&, const Rect&) { drawn.push_back(sdl.now_ms()); });
+    app.reset();
+    set_platform(nullptr);
+
+    ASSERT_EQ(drawn.size(), 17u);
+    // Entry 2 replaces entry 1 at once; from then on entry i is due D(i) after entry i - 1.
+    int worst = 0;
+    for (size_t i = 2; i < drawn.size(); ++i) {
+        int late = int(drawn[i] - drawn[i - 1]) - durations[i - 2];
+        worst = std::max(worst, std::abs(late));
+        EXPECT_LE(std::abs(late), 2) << "entry " << i + 1 << " came " << late << " ms off its time";
+    }
+    // Each drawn frame reaches the window before the next wait begins.
+    for (uint32_t t : drawn) {
+        auto it = std::lower_bound(sdl.presents.begin(), sdl.presents.end(), t);
+        ASSERT_NE(it, sdl.presents.end());
+        EXPECT_LE(*it - t, 2u) << "a frame drawn at " << t << " was shown at " << *it;
+    }
+    std::printf("clip frames: worst %d ms off their time over %zu frames\n", worst, drawn.size());
 }
