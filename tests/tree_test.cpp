@@ -1,0 +1,102 @@
+// Tests on the generated data tree itself (BAFO_DATA names it; skipped without it).
+#include "platform/bitmap_file.h"
+#include "platform/files.h"
+#include "results/frm_tabulka.h"
+#include "services/globals.h"
+#include "services/helpers.h"
+#include "services/video.h"
+#include "test_support.h"
+#include "ui/app.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+using namespace bafo;
+
+namespace {
+
+const char* tree()
+{
+    const char* t = std::getenv("BAFO_DATA");
+    return t && *t ? t : nullptr;
+}
+
+struct Game : ui::Form {
+    Game() : ui::Form("game") { video.hide(); }
+    ui::PictureBox& video = add<ui::PictureBox>("video");
+};
+
+class TreeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!tree())
+            GTEST_SKIP() << "BAFO_DATA is not set";
+        set_platform(&fake);
+        ui::App::get().reset();
+        reset_globals();
+        cesta_dat = tree();
+        cesta_hry = out.path();
+        game = &ui::App::get().form<Game>();
+        // A game screen: a background with the chosen picture in the picture area.
+        Surface screen(800, 600, 0x8FD3F4), pic;
+        load_bitmap(data_path("\\BAFO_CS\\ANIM\\1\\POZADI1.BMP"), pic);
+        screen.blit(pic, 80, 31);
+        game->set_picture(screen);
+        ui::App::get().show(*game);
+        ui::App::get().dispatch_pending();
+    }
+    void TearDown() override
+    {
+        ui::App::get().reset();
+        set_platform(nullptr);
+    }
+    FakePlatform fake;
+    test::TempDir out;
+    Game* game = nullptr;
+};
+
+}  // namespace
+
+TEST_F(TreeTest, EveryWinSequencePlaysItsClipsAndRestoresThePicture)
+{
+    const Surface before = game->image;
+    for (int n = 1; n <= 6; ++n)
+        for (int i = 1; i <= 10; ++i) {
+            const std::string pic = data_path("\\BAFO_CS\\ANIM\\" + std::to_string(n) + "\\POZADI" + std::to_string(i) + ".BMP");
+            int clips = 0, frames = 0;
+            Rect last{-1, -1, 0, 0};
+            prehraj_sekvenci(sekvence_obrazku(pic), game->video, 80, 31, 1, [&](const Surface&, const Rect& at) {
+                ++frames;
+                if (at.x != last.x || at.y != last.y || frames == 1)
+                    ++clips;
+                last = at;
+            });
+            EXPECT_GE(frames, 2) << pic;
+            EXPECT_TRUE(fake.messages.empty()) << pic << ": " << (fake.messages.empty() ? "" : fake.messages[0].text);
+            ui::App::get().present();
+            EXPECT_TRUE(ui::App::get().frame().same_pixels(before)) << pic << ": the picture was not restored";
+        }
+}
+
+TEST_F(TreeTest, ResultsPanelWithACyrillicNameOverAGame)
+{
+    const char* shots = std::getenv("BAFO_SHOTS");
+    Surface shown;
+    fake.type(100, "Женя");
+    fake.probe_at(200);
+    fake.on_idle = [&](FakePlatform& f) {
+        if (f.now_ms() == 200)
+            shown = ui::App::get().frame();
+    };
+    fake.key(300, 13);
+    fake.click(400, (800 - 514) / 2 + 472, (600 - 415) / 2 + 37);
+    test::write_file(ResultsTable::file(cesta_hry), "[151]\nPOS1=Ира#40\nPOS2=Олег#55\nPOS3=Žofie#61\n");
+    ukaz_tabulku("15", 1, 47);
+    ASSERT_FALSE(shown.empty());
+    if (shots)
+        save_bitmap(join_path(shots, "table-cyrillic.bmp"), shown);
+    ResultsTable t;
+    t.load(ResultsTable::file(cesta_hry), "15", 1);
+    EXPECT_EQ(t.places[1].name, "Женя");
+}
