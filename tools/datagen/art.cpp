@@ -1180,3 +1180,358 @@ void draw_bafo(cairo_t* cr, const Bafo& b)
 }
 
 }  // namespace datagen::art
+
+namespace datagen::art {
+
+namespace {
+// For each destination cell along one axis: the source cells it covers and how much of each.
+std::vector<std::vector<std::pair<int, double>>> area_weights(int from, int to)
+{
+    std::vector<std::vector<std::pair<int, double>>> out(static_cast<size_t>(to));
+    const double step = double(from) / to;
+    for (int d = 0; d < to; ++d) {
+        const double a = d * step, b = (d + 1) * step;
+        for (int s = int(a); s < from && s < b; ++s) {
+            const double part = std::min(b, s + 1.0) - std::max(a, double(s));
+            if (part > 1e-9)
+                out[size_t(d)].push_back({s, part / step});
+        }
+    }
+    return out;
+}
+}  // namespace
+
+Canvas shrink_area(const Canvas& src, int w, int h)
+{
+    const auto wx = area_weights(src.w(), w);
+    const auto wy = area_weights(src.h(), h);
+    // Rows first, into floats per channel, then columns.
+    std::vector<double> tmp(size_t(w) * size_t(src.h()) * 3);
+    for (int y = 0; y < src.h(); ++y)
+        for (int x = 0; x < w; ++x) {
+            double ch[3] = {0, 0, 0};
+            for (auto [s, k] : wx[size_t(x)]) {
+                const uint32_t p = src.pixel(s, y);
+                ch[0] += k * ((p >> 16) & 0xFF);
+                ch[1] += k * ((p >> 8) & 0xFF);
+                ch[2] += k * (p & 0xFF);
+            }
+            for (int c = 0; c < 3; ++c)
+                tmp[(size_t(y) * size_t(w) + size_t(x)) * 3 + size_t(c)] = ch[c];
+        }
+    Canvas out(w, h);
+    uint32_t* d = out.data();
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            double ch[3] = {0, 0, 0};
+            for (auto [s, k] : wy[size_t(y)])
+                for (int c = 0; c < 3; ++c)
+                    ch[c] += k * tmp[(size_t(s) * size_t(w) + size_t(x)) * 3 + size_t(c)];
+            uint32_t v = 0xFF000000u;
+            for (int c = 0; c < 3; ++c)
+                v |= uint32_t(std::clamp(std::lround(ch[c]), 0L, 255L)) << (16 - 8 * c);
+            d[size_t(y) * size_t(out.stride_words()) + size_t(x)] = v;
+        }
+    out.mark_dirty();
+    return out;
+}
+
+}  // namespace datagen::art
+
+namespace datagen::art {
+
+namespace {
+double arm_angle(Arm a, double wave)
+{
+    // The same angles as arm_end, so a pose taken from a Bafo draws him alike.
+    switch (a) {
+    case Arm::Down: return 0.35;
+    case Arm::Hip: return 0.75;
+    case Arm::Wave: return 2.2 + 0.3 * wave;
+    case Arm::Up: return 2.6;
+    }
+    return 0.35;
+}
+}  // namespace
+
+BafoPose pose_of(const Bafo& b)
+{
+    BafoPose p;
+    p.arm[0] = arm_angle(b.left, b.wave);
+    p.arm[1] = arm_angle(b.right, -b.wave);
+    p.wave_lines[0] = b.left == Arm::Wave;
+    p.wave_lines[1] = b.right == Arm::Wave;
+    return p;
+}
+
+void draw_bafo_posed(cairo_t* cr, const Bafo& b, const BafoPose& pose)
+{
+    const double s = b.scale;
+    const double px = std::clamp(3.0 * s / 0.75, 1.4, 3.6);
+    const double lw = px / s;
+
+    cairo_save(cr);
+    cairo_translate(cr, b.x, b.y);
+    cairo_scale(cr, s, s);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+
+    if (b.ground_shadow) {
+        set_rgb(cr, 0x1A0F08, 0.2);
+        ellipse(cr, 0, -2, 80, 11);
+        cairo_fill(cr);
+    }
+
+    cairo_save(cr);
+    cairo_translate(cr, 46, -44);
+    cairo_rotate(cr, -0.25 * b.tail);
+    cairo_move_to(cr, 0, 0);
+    cairo_curve_to(cr, 30, -2, 50, -24, 44, -48);
+    cairo_curve_to(cr, 40, -62, 24, -60, 26, -46);
+    cairo_set_line_width(cr, 15 + 2 * lw);
+    set_rgb(cr, pal::outline);
+    cairo_stroke_preserve(cr);
+    cairo_set_line_width(cr, 15);
+    set_rgb(cr, pal::fur);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+
+    const double shoulder_x = 44, shoulder_y = -98;
+    double pxs[2], pys[2];
+    bool up[2];
+    for (int i = 0; i < 2; ++i) {
+        const double dx = -pose.arm_len[i] * std::sin(pose.arm[i]);
+        const double dy = pose.arm_len[i] * std::cos(pose.arm[i]);
+        pxs[i] = i == 0 ? -shoulder_x + dx : shoulder_x - dx;
+        pys[i] = shoulder_y + dy;
+        up[i] = pose.arm[i] > 1.2;
+    }
+
+    // Legs only where a foot has left its place; the body hides their tops.
+    for (int i = 0; i < 2; ++i) {
+        if (pose.foot_dx[i] == 0 && pose.foot_dy[i] == 0)
+            continue;
+        const double side = i == 0 ? -1 : 1;
+        limb(cr, side * 24, -40, side * 30 + pose.foot_dx[i], -12 + pose.foot_dy[i], 24, lw);
+    }
+
+    paint_shape(cr, [](cairo_t* c) { ellipse(c, 0, -64, 58, 56); },
+                Style{pal::fur, 0.2, pal::outline, lw, true, 3 / s, 0.2});
+    cairo_save(cr);
+    set_rgb(cr, pal::muzzle);
+    ellipse(cr, 0, -56, 36, 38);
+    cairo_fill(cr);
+    cairo_restore(cr);
+
+    for (int i = 0; i < 2; ++i) {
+        const int side = i == 0 ? -1 : 1;
+        const double fx = side * 30 + pose.foot_dx[i], fy = pose.foot_dy[i];
+        paint_shape(cr, [=](cairo_t* c) { ellipse(c, fx, -12 + fy, 26, 13); },
+                    Style{pal::muzzle, 0.3, pal::outline, lw, false});
+        cairo_save(cr);
+        cairo_set_line_width(cr, lw * 0.8);
+        set_rgb(cr, pal::outline, 0.75);
+        for (int t : {-1, 1}) {
+            cairo_move_to(cr, fx + t * 7, -4 + fy);
+            cairo_line_to(cr, fx + t * 6, -11 + fy);
+            cairo_stroke(cr);
+        }
+        cairo_restore(cr);
+    }
+
+    auto arms = [&](bool raised) {
+        for (int i = 0; i < 2; ++i)
+            if (up[i] == raised) {
+                limb(cr, i == 0 ? -shoulder_x : shoulder_x, shoulder_y, pxs[i], pys[i], 22, lw);
+                paw(cr, pxs[i], pys[i], 14, lw, raised);
+            }
+    };
+    arms(false);
+
+    paint_shape(cr, [](cairo_t* c) {
+        cairo_move_to(c, -50, -126);
+        cairo_curve_to(c, -24, -110, 24, -110, 50, -126);
+        cairo_line_to(c, 48, -111);
+        cairo_curve_to(c, 22, -94, -22, -94, -48, -111);
+        cairo_close_path(c);
+    }, Style{pal::collar, 0.2, pal::outline, lw, false});
+    paint_shape(cr, [](cairo_t* c) { ellipse(c, 0, -92, 11, 11); },
+                Style{pal::tag, 0.4, pal::outline, lw, true, 2 / s});
+    cairo_save(cr);
+    set_rgb(cr, pal::white, 0.9);
+    ellipse(cr, -3.5, -95.5, 3.2, 2.6);
+    cairo_fill(cr);
+    set_rgb(cr, darken(pal::tag, 0.3));
+    cairo_arc(cr, 0, -90, 3, 0, 2 * kPi);
+    cairo_fill(cr);
+    cairo_restore(cr);
+
+    // The head turns about the collar; left untouched when upright so that
+    // the plain pose stays pixel for pixel the same as draw_bafo.
+    auto tilt = [&] {
+        cairo_save(cr);
+        if (pose.head_tilt != 0) {
+            cairo_translate(cr, 0, -116);
+            cairo_rotate(cr, pose.head_tilt);
+            cairo_translate(cr, 0, 116);
+        }
+    };
+
+    tilt();
+    paint_shape(cr, [](cairo_t* c) {
+        cairo_move_to(c, -16, -250);
+        cairo_curve_to(c, -14, -268, 4, -280, 12, -270);
+        cairo_curve_to(c, 2, -272, -2, -262, 6, -258);
+        cairo_curve_to(c, 14, -264, 20, -256, 16, -248);
+        cairo_close_path(c);
+    }, Style{pal::fur, 0.2, pal::outline, lw, false});
+
+    auto head = [](cairo_t* c) { ellipse(c, 0, -188, 84, 72); };
+    paint_shape(cr, head, Style{pal::fur, 0.0, pal::outline, lw, true, 3 / s, 0.2});
+    cairo_save(cr);
+    head(cr);
+    cairo_clip(cr);
+    cairo_pattern_t* shine = cairo_pattern_create_radial(-26, -228, 8, -10, -196, 96);
+    add_stop(shine, 0, pal::fur_light, 0.9);
+    add_stop(shine, 1, pal::fur_light, 0.0);
+    cairo_set_source(cr, shine);
+    cairo_paint(cr);
+    cairo_pattern_destroy(shine);
+    cairo_restore(cr);
+
+    ear(cr, -1, lw, 3 / s);
+    ear(cr, 1, lw, 3 / s);
+    cairo_restore(cr);
+
+    arms(true);
+    if (b.motion_lines) {
+        cairo_save(cr);
+        cairo_set_line_width(cr, lw);
+        set_rgb(cr, pal::outline, 0.8);
+        for (int i = 0; i < 2; ++i) {
+            if (!pose.wave_lines[i])
+                continue;
+            for (int k = 0; k < 2; ++k) {
+                double r = 24 + k * 9;
+                cairo_new_sub_path(cr);
+                if (i == 0)
+                    cairo_arc_negative(cr, pxs[i], pys[i], r, -kPi * 0.62, -kPi * 0.98);
+                else
+                    cairo_arc(cr, pxs[i], pys[i], r, -kPi * 0.38, -kPi * 0.02);
+                cairo_stroke(cr);
+            }
+        }
+        cairo_restore(cr);
+    }
+
+    tilt();
+    cairo_save(cr);
+    set_rgb(cr, pal::muzzle);
+    ellipse(cr, 0, -160, 44, 31);
+    cairo_fill(cr);
+    set_rgb(cr, pal::cheek, 0.55);
+    ellipse(cr, -58, -168, 12, 8);
+    ellipse(cr, 58, -168, 12, 8);
+    cairo_fill(cr);
+    cairo_restore(cr);
+
+    eyes(cr, b, lw);
+
+    paint_shape(cr, [](cairo_t* c) {
+        cairo_move_to(c, 0, -168);
+        cairo_curve_to(c, -8, -169, -14, -174, -13, -179);
+        cairo_curve_to(c, -12, -184, 12, -184, 13, -179);
+        cairo_curve_to(c, 14, -174, 8, -169, 0, -168);
+        cairo_close_path(c);
+    }, Style{pal::nose, 0.15, pal::nose, 0.5, false});
+    cairo_save(cr);
+    set_rgb(cr, pal::white, 0.8);
+    ellipse(cr, -4, -179, 4, 2.2);
+    cairo_fill(cr);
+    cairo_restore(cr);
+
+    mouth(cr, b.mouth, lw);
+    cairo_restore(cr);
+
+    cairo_restore(cr);
+}
+
+}  // namespace datagen::art
+
+namespace datagen::art {
+
+void back_corner(Canvas& c, double x, double y, bool lit)
+{
+    cairo_t* cr = c.cr();
+    const double w = kBackCornerW, h = kBackCornerH;
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rectangle(cr, 0, 0, w, h);
+    cairo_clip(cr);
+    // Three warm planks with grain, a dark edge along the top and the right.
+    const uint32_t planks[] = {0xD9A066, 0xCF9459, 0xD99D60};
+    for (int i = 0; i < 3; ++i) {
+        const double py = 4 + i * 27;
+        fill_vertical_gradient(cr, 0, py, w, 27, lighten(planks[i], 0.12), planks[i]);
+        set_rgb(cr, darken(planks[i], 0.3), 0.5);
+        cairo_set_line_width(cr, 1);
+        for (int g = 0; g < 3; ++g) {
+            cairo_move_to(cr, 0, py + 7 + g * 7);
+            cairo_curve_to(cr, w * 0.3, py + 5 + g * 7 + (i + g) % 3, w * 0.6, py + 9 + g * 7, w, py + 6 + g * 7);
+            cairo_stroke(cr);
+        }
+        set_rgb(cr, darken(planks[i], 0.45));
+        cairo_rectangle(cr, 0, py + 26, w, 1.5);
+        cairo_fill(cr);
+    }
+    set_rgb(cr, pal::outline);
+    cairo_rectangle(cr, 0, 0, w, 4);
+    cairo_rectangle(cr, w - 4, 0, 4, h);
+    cairo_fill(cr);
+    set_rgb(cr, 0xF0C38E);
+    cairo_rectangle(cr, 0, 4, w - 4, 2);
+    cairo_fill(cr);
+    for (double nx : {8.0, w - 14}) {
+        set_rgb(cr, 0x7A5230);
+        cairo_arc(cr, nx, 12, 2.6, 0, 2 * kPi);
+        cairo_arc(cr, nx, h - 8, 2.6, 0, 2 * kPi);
+        cairo_fill(cr);
+    }
+    // The button: an orange pill with a fat white arrow pointing back.
+    const double cx = 60, cy = 50;
+    const double grow = lit ? 3 : 0;
+    const double bw = 84 + 2 * grow, bh = 40 + 2 * grow;
+    auto pill = [=](cairo_t* g) { rounded_rect(g, cx - bw / 2, cy - bh / 2, bw, bh, bh / 2); };
+    cairo_restore(cr);
+    if (lit) {
+        const Box within{x, y, w - 4, h};
+        glow(c, [&](cairo_t* g) {
+            cairo_save(g);
+            cairo_translate(g, x, y);
+            pill(g);
+            cairo_restore(g);
+        }, pal::glow, 10, 1.8, &within);
+    }
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rectangle(cr, 0, 0, w, h);
+    cairo_clip(cr);
+    paint_shape(cr, pill, Style{lit ? lighten(pal::orange, 0.2) : pal::orange, 0.35, pal::outline, 2.5, !lit, 3, 0.25});
+    set_rgb(cr, pal::white, 0.4);
+    rounded_rect(cr, cx - bw / 2 + 10, cy - bh / 2 + 4, bw - 20, bh * 0.28, bh * 0.14);
+    cairo_fill(cr);
+    const double s = lit ? 1.08 : 1.0;
+    paint_shape(cr, [=](cairo_t* g) {
+        cairo_move_to(g, cx - 26 * s, cy);
+        cairo_line_to(g, cx - 6 * s, cy - 15 * s);
+        cairo_line_to(g, cx - 6 * s, cy - 7 * s);
+        cairo_line_to(g, cx + 24 * s, cy - 7 * s);
+        cairo_line_to(g, cx + 24 * s, cy + 7 * s);
+        cairo_line_to(g, cx - 6 * s, cy + 7 * s);
+        cairo_line_to(g, cx - 6 * s, cy + 15 * s);
+        cairo_close_path(g);
+    }, Style{pal::white, 0.0, pal::outline, 2, false});
+    cairo_restore(cr);
+}
+
+}  // namespace datagen::art

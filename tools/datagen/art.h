@@ -213,3 +213,46 @@ struct BafoPoints {
 BafoPoints bafo_points(const Bafo& b);
 
 }  // namespace datagen::art
+
+namespace datagen::art {
+
+// The picture reduced to w x h, each new pixel the average of the area of the
+// old picture it covers (fractional edges weighted), as thumbnails are made.
+Canvas shrink_area(const Canvas& src, int w, int h);
+
+}  // namespace datagen::art
+
+namespace datagen::art {
+
+// Bafo in any pose, for the clips: each arm at its own angle, the feet off
+// their places (legs show when a foot moves) and the head tilted. Everything
+// else is drawn as draw_bafo draws it; pose_of(b) gives exactly draw_bafo(b).
+struct BafoPose {
+    // Viewer's left, right. Radians from hanging straight down, turning
+    // outwards; past about 1.2 the paw is raised (drawn over the ears, pads
+    // showing); below 0 the arm crosses in front of the belly.
+    double arm[2] = {0.35, 0.35};
+    double arm_len[2] = {50, 50};
+    bool wave_lines[2] = {false, false};  // the little arcs of a waving paw
+    // Feet moved from their places, in his units (y down); a lifted foot goes
+    // up (negative dy), a dangling one down with its leg showing.
+    double foot_dx[2] = {0, 0};
+    double foot_dy[2] = {0, 0};
+    double head_tilt = 0;  // radians, clockwise, about the collar
+};
+BafoPose pose_of(const Bafo& b);
+void draw_bafo_posed(cairo_t* cr, const Bafo& b, const BafoPose& pose);
+
+}  // namespace datagen::art
+
+namespace datagen::art {
+
+// The back button of the memory-game screens: a wooden board that fills the
+// bottom-left corner (the set chooser and the game both light "ZPET.BMP" there,
+// at (0, 515)). Painting the board whole, edge to edge, gives both screens the
+// same pixels under the shared lit picture. (x, y) is where the board's top
+// left corner lands on `c`; `lit` paints the highlighted look.
+inline constexpr int kBackCornerW = 124, kBackCornerH = 85;
+void back_corner(Canvas& c, double x, double y, bool lit);
+
+}  // namespace datagen::art
