@@ -5,42 +5,9 @@
 # Run it through scripts/with-xvfb.
 set -uo pipefail
 prog=$1 data=$2 shots=$3
-sel="$data/BAFO_CS/SELECT"
-mkdir -p "$shots"
-rm -f "$shots"/*.png
-work=$(mktemp -d)
-trap 'kill $pid 2>/dev/null; rm -rf "$work"' EXIT
-printf '[BAFO_CS]\nHD=%s\n' "$data" >"$work/BAFO.INI"
-failures=0 passes=0
-ok() { passes=$((passes + 1)); echo "ok: $*"; }
-fail() { failures=$((failures + 1)); echo "FAILED: $*"; }
+source "$(dirname "$0")/lib.sh"
 
-# Waits until the trace has a line matching $1 (at most $2 seconds).
-wait_trace() {
-    for _ in $(seq 1 $(( ${2:-10} * 20 ))); do
-        grep -q -- "$1" "$work/trace" 2>/dev/null && return 0
-        sleep 0.05
-    done
-    return 1
-}
-shot() { import -window "$win" "$shots/$1.png"; }
-# Pixels differing between region X,Y,W,H of a screenshot and a bitmap (at its own origin, or a region of it).
-diff_region() { # shot x y w h file [fx fy]
-    local s=$1 x=$2 y=$3 w=$4 h=$5 f=$6 fx=${7:-0} fy=${8:-0}
-    convert "$shots/$s.png" -crop "${w}x${h}+${x}+${y}" +repage "$work/a.ppm"
-    convert "$f" -crop "${w}x${h}+${fx}+${fy}" +repage "$work/b.ppm"
-    compare -metric AE "$work/a.ppm" "$work/b.ppm" null: 2>&1 | cut -d' ' -f1
-}
-same() { [ "$(diff_region "$@")" = "0" ]; }
-size_of() { identify -format '%w %h' "$1"; }
-move() { xdotool mousemove --window "$win" "$1" "$2"; sleep 0.15; }
-click() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.2; }
-
-BAFO_INI="$work/BAFO.INI" BAFO_TRACE="$work/trace" SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$work" \
-    "$prog" --window &
-pid=$!
-wait_trace "present frm_black" 10 || { fail "no welcome picture"; exit 1; }
-win=$(xdotool search --sync --onlyvisible --name '^Bafolino$' | head -n 1)
+start_program
 sleep 0.3
 shot 01-welcome
 same 01-welcome 0 0 800 600 "$sel/ENTER.BMP" && ok "welcome picture pixel for pixel" || fail "welcome picture differs from ENTER.BMP"
@@ -130,5 +97,4 @@ for _ in $(seq 1 40); do kill -0 $pid 2>/dev/null || break; sleep 0.05; done
 if kill -0 $pid 2>/dev/null; then fail "the program did not end after the farewell click"
 else wait $pid; code=$?; [ $code -eq 0 ] && ok "ended with status 0" || fail "ended with status $code"; fi
 grep -q "^[0-9]* end 0" "$work/trace" && ok "trace ends with end 0" || fail "no end in the trace"
-echo "$passes passed, $failures failed"
-[ $failures -eq 0 ]
+finish
