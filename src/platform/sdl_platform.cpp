@@ -337,7 +337,12 @@ void SdlPlatform::set_cursor(const Cursor& cursor)
 {
     SDL_Cursor* c = nullptr;
     if (cursor.kind == CursorKind::Custom && cursor.image && !cursor.image->empty()) {
-        auto it = m_custom_cursors.find(cursor.image);
+        // Keyed by the pixels: a screen's pointer image may be loaded again at another address.
+        uint64_t key = 1469598103934665603ull ^ uint64_t(cursor.hot_x) << 32 ^ uint64_t(cursor.hot_y);
+        for (int y = 0; y < cursor.image->height(); ++y)
+            for (int x = 0; x < cursor.image->width(); ++x)
+                key = (key ^ cursor.image->pixel(x, y)) * 1099511628211ull;
+        auto it = m_custom_cursors.find(key);
         if (it == m_custom_cursors.end()) {
             const Surface& img = *cursor.image;
             SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, img.width(), img.height(), 32, SDL_PIXELFORMAT_ARGB8888);
@@ -353,7 +358,7 @@ void SdlPlatform::set_cursor(const Cursor& cursor)
                 c = SDL_CreateColorCursor(s, cursor.hot_x, cursor.hot_y);
                 SDL_FreeSurface(s);
             }
-            it = m_custom_cursors.emplace(cursor.image, c).first;
+            it = m_custom_cursors.emplace(key, c).first;
         }
         c = it->second;
     } else {

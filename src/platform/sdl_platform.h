@@ -68,7 +68,7 @@ private:
     uint32_t m_quiet_since = 0;
     int m_cursor_count = 0;
     std::map<int, SDL_Cursor*> m_system_cursors;
-    std::map<const Surface*, SDL_Cursor*> m_custom_cursors;
+    std::map<uint64_t, SDL_Cursor*> m_custom_cursors;
     Mix_Chunk* m_sound = nullptr;
     Mix_Chunk* m_wave = nullptr;
     int m_lock_fd = -1;

@@ -38,6 +38,12 @@ public:
     // smaz_aktivni_plochy: puts back what lay under the lit icon.
     void smaz_aktivni_plochy();
     std::optional<size_t> lit() const;
+    // Which bitmap lights icon i from now on (an icon whose look follows a level).
+    void set_icon_file(size_t i, const std::string& file)
+    {
+        if (i < m_icons.size())
+            m_icons[i].file = file;
+    }
     // What the next restore of icon i puts back, when i is lit (a wheel that changed its face).
     void replace_backup(size_t i, const Surface& s)
     {

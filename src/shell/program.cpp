@@ -1,5 +1,6 @@
 #include "shell/program.h"
 
+#include "games/game_list.h"
 #include "platform/platform.h"
 #include "platform/trace.h"
 #include "services/globals.h"
@@ -15,6 +16,7 @@ int run_program(const Options& o)
     app.reset();
     reset_globals();
     jen_v_okne = o.window;
+    register_all_games();
     // The start screen loads before any window opens: a missing
     // installation is reported without touching the display.
     FrmBlack& black = app.form<FrmBlack>();

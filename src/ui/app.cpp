@@ -227,7 +227,16 @@ void App::fire_timers()
 
 void App::set_screen_pointer(std::optional<CursorKind> k)
 {
-    m_screen_pointer = k;
+    if (k)
+        m_screen_pointer = Cursor{*k};
+    else
+        m_screen_pointer.reset();
+    update_cursor(m_mouse_x, m_mouse_y);
+}
+
+void App::set_screen_pointer(const Cursor& c)
+{
+    m_screen_pointer = c;
     update_cursor(m_mouse_x, m_mouse_y);
 }
 
@@ -235,7 +244,7 @@ void App::update_cursor(int x, int y)
 {
     Cursor want;
     if (m_screen_pointer) {
-        want.kind = *m_screen_pointer;
+        want = *m_screen_pointer;
     } else if (m_active) {
         want = m_active->pointer;
         if (m_active->enabled())

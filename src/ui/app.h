@@ -77,6 +77,7 @@ public:
 
     // Screen-wide pointer override (busy while a screen opens); none = per form.
     void set_screen_pointer(std::optional<CursorKind> k);
+    void set_screen_pointer(const Cursor& c);
     // The pointer over hot areas, set once at start.
     Cursor hot_pointer{CursorKind::Hand};
 
@@ -111,7 +112,7 @@ private:
     int m_exit_code = 0;
     bool m_dirty = true;
     Surface m_frame{800, 600};
-    std::optional<CursorKind> m_screen_pointer;
+    std::optional<Cursor> m_screen_pointer;
     std::optional<Cursor> m_shown_cursor;
     const Form* m_traced_top = nullptr;  // the first frame of each screen is traced
     int m_mouse_x = 0, m_mouse_y = 0;

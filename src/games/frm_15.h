@@ -1,0 +1,37 @@
+// The fifteen puzzle: the middle of the picture cut into a 4 × 4 board of
+// sliding tiles; the result is the number of moves.
+#pragma once
+
+#include "games/fifteen_board.h"
+#include "games/picture_game.h"
+
+namespace bafo {
+
+class Frm15 : public PictureGame {
+public:
+    Frm15();
+    void on_load() override;
+    void on_mouse_up(const ui::MouseArgs& a) override;
+    void on_mouse_move(const ui::MouseArgs& a) override;
+
+    const FifteenBoard& board() const { return m_board; }
+    int moves() const { return m_moves; }
+    static constexpr int kPlayDelay = 4, kShuffleDelay = 2;  // ms per pixel
+
+protected:
+    void new_game() override { zamichej(m_level * 15); }
+    void reset_for_level() override;
+    int16_t result() const override { return int16_t(m_moves); }
+
+private:
+    void zamichej(int kolikrat);
+    void proved_posun(const FifteenBoard::Move& m);
+    void vyhra();
+
+    FifteenBoard m_board;
+    int m_moves = 0;
+    Surface m_shuffle_image, m_hand_image;
+    Cursor m_shuffle_pointer, m_hand_pointer;
+};
+
+}  // namespace bafo

@@ -1,0 +1,14 @@
+#include "games/game_list.h"
+
+#include "games/frm_15.h"
+#include "menus/game_screens.h"
+#include "ui/app.h"
+
+namespace bafo {
+
+void register_all_games()
+{
+    register_game_screen("15", []() -> ui::Form& { return ui::App::get().form<Frm15>(); });
+}
+
+}  // namespace bafo
