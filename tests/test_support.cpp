@@ -146,6 +146,33 @@ void MiniTree::add_choosers()
         write_bitmap(data("PEXESO/SEL/SEL_" + std::to_string(n) + ".BMP"), pattern(215, 215, 71 + uint32_t(n)));
 }
 
+void MiniTree::add_fifteen()
+{
+    auto d = [&](const std::string& f) { return data("15/" + f); };
+    write_bitmap(d("BG.BMP"), pattern(800, 600, 200));
+    const char* icons[] = {"ZPET.BMP", "ZAMI.BMP", "BAFO.BMP", "HELP.BMP", "NEJL.BMP", "SLOZ_1.BMP", "SLOZ_2.BMP",
+                           "SLOZ_3.BMP", "SLOZ_11.BMP", "SLOZ_21.BMP", "SLOZ_31.BMP"};
+    uint32_t seed = 210;
+    for (const char* f : icons)
+        write_bitmap(d(f), pattern(60, 80, seed++));
+    write_bitmap(d("BAFO_ANI.BMP"), pattern(4 * 68, 91, 230));
+    write_tone(data("REC/15.WAV"), 2000, 500);
+    write_tone(dir / "SVIST.WAV", 200, 900);
+    write_bitmap(data("ANIM/1/POZADI1.BMP"), pattern(640, 480, 240));
+    // The win sequence: two clips made now.
+    for (const char* name : {"A", "B"}) {
+        std::string avi = data(std::string("KLIPY/") + name + ".AVI");
+        std::string cmd = "mkdir -p '" + data("KLIPY") +
+                          "' && ffmpeg -loglevel error -y -f lavfi -i testsrc=size=64x48:rate=10 "
+                          "-frames:v 3 -c:v msvideo1 -g 1 '" + avi + "'";
+        if (std::system(cmd.c_str()) != 0)
+            throw std::runtime_error("ffmpeg failed: " + cmd);
+        write_file(data(std::string("KLIPY/") + name + ".DAT"),
+                   std::string("BAFO_CS\\KLIPY\\") + name + "\r\n0\r\n0\r\n64\r\n48\r\n0\r\n0x100\r\n1x100\r\n2x100\r\n");
+    }
+    write_file(data("ANIM/1/POZADI1.DAT"), "BAFO_CS\\KLIPY\\A.DAT,BAFO_CS\\KLIPY\\B.DAT");
+}
+
 std::string MiniTree::data(const std::string& rel) const
 {
     return dir / ("BAFO_CS/" + rel);

@@ -45,6 +45,8 @@ struct MiniTree {
     MiniTree();
     // The choosers' screens and thumbnails of every set, photographs and drawings.
     void add_choosers();
+    // The fifteen puzzle's screen, picture 1 of set 1 (pattern 240) and its win sequence of two clips.
+    void add_fifteen();
     std::string data(const std::string& rel) const;  // dir/BAFO_CS/...
     Surface bitmap(const std::string& rel) const;    // loaded from the tree
 };

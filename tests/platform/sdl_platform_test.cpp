@@ -1,5 +1,6 @@
 // The real platform with SDL's dummy video and disk audio drivers: the
 // program runs in real time and its mixed sound is read back from the file.
+#include "games/frm_15.h"
 #include "platform/files.h"
 #include "platform/sdl_platform.h"
 #include "platform/trace.h"
@@ -19,6 +20,7 @@
 #include <sstream>
 #include <algorithm>
 #include <cstdlib>
+#include <sys/resource.h>
 #include <thread>
 
 using namespace bafo;
@@ -257,4 +259,56 @@ TEST(SdlPlatform, ClipFramesComeOnTime)
         EXPECT_LE(*it - t, 2u) << "a frame drawn at " << t << " was shown at " << *it;
     }
     std::printf("clip frames: worst %d ms off their time over %zu frames\n", worst, drawn.size());
+}
+
+TEST(SdlPlatform, AChildsSlideTakesItsTimeAndSleeps)
+{
+    MiniTree tree;
+    tree.add_fifteen();
+    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    TimedSdl sdl;
+    ASSERT_TRUE(sdl.init());
+    set_platform(&sdl);
+    ASSERT_TRUE(sdl.open_window("Bafolino", false));
+    auto& app = ui::App::get();
+    app.reset();
+    reset_globals();
+    cesta_dat = cesta_hry = tree.dir.path();
+    vybrany_obrazek = tree.data("ANIM/1/POZADI1.BMP");
+    Frm15& g = app.form<Frm15>();
+    app.show(g);
+    app.dispatch_pending();
+    push_click(400, 300);  // shuffle
+    app.loop_until([&] { return g.running(); });
+    int cell = -1;
+    for (int c = 0; c < 16 && cell < 0; ++c)
+        if (g.board().movable(c))
+            cell = c;
+    const Rect r = FifteenBoard::cell_rect(cell);
+    sdl.presents.clear();
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    const uint32_t t0 = sdl.now_ms();
+    push_click(r.x + 60, r.y + 60);
+    app.loop_until([&] { return g.moves() == 1 && g.enabled(); });
+    const uint32_t took = sdl.now_ms() - t0;
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    app.reset();
+    set_platform(nullptr);
+
+    auto cpu_ms = [](const rusage& u) {
+        return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000.0 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
+    };
+    const double cpu = cpu_ms(after) - cpu_ms(before);
+    EXPECT_GE(took, 480u) << "a slide must last 120 steps of 4 ms";
+    ASSERT_GE(sdl.presents.size(), 120u);
+    int worst = 0;
+    for (size_t i = 1; i < sdl.presents.size(); ++i)
+        worst = std::max(worst, int(sdl.presents[i] - sdl.presents[i - 1]) - Frm15::kPlayDelay);
+    EXPECT_LE(worst, 2) << "a step came late";
+    EXPECT_LT(cpu, took * 0.5) << "the slide kept the processor busy: " << cpu << " ms of " << took;
+    std::printf("slide: %u ms, %zu frames, worst step %d ms late, %.0f ms of processor (%.0f %%)\n", took,
+                sdl.presents.size(), worst, cpu, 100.0 * cpu / took);
 }
