@@ -1,4 +1,6 @@
 // Tests on the generated data tree itself (BAFO_DATA names it; skipped without it).
+#include "games/fifteen_solver.h"
+#include "games/frm_15.h"
 #include "platform/bitmap_file.h"
 #include "platform/files.h"
 #include "results/frm_tabulka.h"
@@ -99,4 +101,53 @@ TEST_F(TreeTest, ResultsPanelWithACyrillicNameOverAGame)
     ResultsTable t;
     t.load(ResultsTable::file(cesta_hry), "15", 1);
     EXPECT_EQ(t.places[1].name, "Женя");
+}
+
+TEST_F(TreeTest, FifteenPuzzleWonWithTheRealTree)
+{
+    const char* shots = std::getenv("BAFO_SHOTS");
+    vybrany_obrazek = data_path("\\BAFO_CS\\ANIM\\1\\POZADI1.BMP");
+    Frm15& g = ui::App::get().form<Frm15>();
+    ui::App::get().show(g);
+    ui::App::get().dispatch_pending();
+    fake.click(fake.now_ms() + 10, 400, 300);
+    std::vector<int> plan;
+    size_t next = 0;
+    bool named = false;
+    Surface shuffled, in_clip, table;
+    fake.on_idle = [&](FakePlatform& f) {
+        if (f.pending_input())
+            return;
+        if (g.nosic_visible_in_clip() && g.board().solved() && !plan.empty() && in_clip.empty())
+            in_clip = ui::App::get().frame();
+        auto* t = ui::App::get().find<FrmTabulka>();
+        if (t && t->entering() && !named) {
+            named = true;
+            table = ui::App::get().frame();
+            f.type(f.now_ms() + 10, "Маша");
+            f.key(f.now_ms() + 20, 13);
+            f.click(f.now_ms() + 30, (800 - 514) / 2 + 472, (600 - 415) / 2 + 37);
+            return;
+        }
+        if (!g.running() || !g.enabled())
+            return;
+        if (plan.empty()) {
+            shuffled = ui::App::get().frame();
+            plan = test::Solver().solve(g.board());
+        }
+        if (next < plan.size()) {
+            Rect r = FifteenBoard::cell_rect(plan[next++]);
+            f.click(f.now_ms() + 10, r.x + 60, r.y + 60);
+        }
+    };
+    ui::App::get().loop_until([&] { return named && !ui::App::get().loaded<FrmTabulka>(); });
+    fake.on_idle = nullptr;
+    EXPECT_TRUE(g.board().solved());
+    EXPECT_FALSE(in_clip.empty()) << "no clip played after the win";
+    EXPECT_TRUE(fake.messages.empty());
+    if (shots) {
+        save_bitmap(join_path(shots, "fifteen-shuffled.bmp"), shuffled);
+        save_bitmap(join_path(shots, "fifteen-win-clip.bmp"), in_clip);
+        save_bitmap(join_path(shots, "fifteen-win-table.bmp"), table);
+    }
 }

@@ -38,6 +38,7 @@ public:
     int seconds() const { return m_seconds; }
     bool hint_enabled() const { return klik_ico[4]->enabled(); }
     const std::string& label_text() const { return m_label->text(); }
+    bool nosic_visible_in_clip() const { return nosic.visible() && !m_running; }
 
 protected:
     // The board.
