@@ -1,0 +1,64 @@
+// The frame around the picture games (fifteen, jigsaw, cubes, mosaic): a
+// little puppet theatre whose stage opening is the picture area, with the six
+// icons on its front board and curtains. Each game is one call with its own
+// directory, hot areas, label place, colour and emblem.
+#pragma once
+
+#include "art.h"
+#include "datagen.h"
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace datagen::frame {
+
+struct Rect {
+    int x, y, w, h;
+};
+
+// Icon indexes as the games number their hot areas.
+enum Icon { kBack = 0, kLevel = 1, kShuffle = 2, kMascot = 3, kHint = 4, kBest = 5 };
+
+// Where the game paints each lit picture, and their sizes. The points are the
+// same on every picture game screen; the sizes are ours, chosen to cover every
+// game's hot area while staying clear of each other and of the picture.
+inline constexpr std::array<Rect, 6> kLit = {{{0, 515, 124, 85},
+                                              {177, 515, 80, 85},
+                                              {577, 515, 64, 85},
+                                              {732, 509, 68, 91},
+                                              {744, 0, 56, 96},
+                                              {0, 0, 72, 58}}};
+
+// The board lies here and always covers it.
+inline constexpr Rect kPicture = {80, 31, 640, 480};
+
+// The game's sign, centred on (0, 0) and about 2r across.
+using Emblem = std::function<void(cairo_t*, double r)>;
+
+struct Look {
+    std::string dir;            // "BAFO_CS/15/"
+    std::array<Rect, 6> hot;    // by Icon
+    Rect label;                 // where the game writes its moves or time, dark on light
+    uint32_t theme;             // curtains and pelmet
+    Emblem emblem;              // on the curtains' tie-backs
+};
+
+// BG, the five lit icons, the six level icons and the mouth strip.
+void write_frame(const std::filesystem::path& root, const Look& look);
+void expect_frame(std::vector<Expect>& out, const Look& look);
+
+// Mouth strip: four frames of this size side by side, laid at (kLit[kMascot].x, .y).
+inline constexpr int kMouthW = 68, kMouthH = 91;
+
+// Pointer images, 32 x 32, the key colour (pixel (0, 0)) transparent.
+// A paw pointing up at a tile that can move; its fingertip is the hot spot.
+inline constexpr int kHandHotX = 8, kHandHotY = 1;
+art::Canvas pointer_hand();
+// An arrow with a pinwheel, while the board is busy; the arrow's tip is the hot spot.
+inline constexpr int kBusyHotX = 2, kBusyHotY = 2;
+art::Canvas pointer_busy();
+
+}  // namespace datagen::frame
