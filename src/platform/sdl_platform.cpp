@@ -6,6 +6,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <algorithm>
+#include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -163,7 +165,7 @@ uint32_t SdlPlatform::close_audio_when_quiet(uint32_t deadline)
 
 uint32_t SdlPlatform::now_ms()
 {
-    return SDL_GetTicks();
+    return uint32_t(std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - m_start).count());
 }
 
 bool SdlPlatform::translate(const SDL_Event& e, Event& ev)
@@ -228,7 +230,17 @@ bool SdlPlatform::wait_event(Event& ev, uint32_t deadline)
         uint32_t now = now_ms();
         int left = int(int32_t(close_audio_when_quiet(deadline) - now));
         SDL_Event e;
-        int got = left > 0 ? SDL_WaitEventTimeout(&e, left) : SDL_PollEvent(&e);
+        int got;
+        if (left > 2) {
+            // The system's wait is good to a millisecond or so: the last one is slept precisely.
+            got = SDL_WaitEventTimeout(&e, left - 1);
+        } else {
+            got = SDL_PollEvent(&e);
+            if (!got && left > 0) {
+                timespec ts{0, 200000};
+                nanosleep(&ts, nullptr);
+            }
+        }
         if (!got) {
             if (int32_t(deadline - now_ms()) > 0)
                 continue;
@@ -241,13 +253,18 @@ bool SdlPlatform::wait_event(Event& ev, uint32_t deadline)
 
 void SdlPlatform::sleep_until(uint32_t deadline)
 {
+    // Wake at the very start of the deadline's millisecond, not up to one later:
+    // animation steps of 2 and 4 ms cannot afford a rounding of the clock.
+    const auto target = m_start + std::chrono::milliseconds(int32_t(deadline - now_ms()) + int64_t(now_ms()));
     for (;;) {
-        int left = int(int32_t(deadline - now_ms()));
-        if (left <= 0)
+        const auto left = target - std::chrono::steady_clock::now();
+        if (left <= std::chrono::nanoseconds(0))
             return;
         // Keep the window alive without taking events off the queue.
         SDL_PumpEvents();
-        SDL_Delay(uint32_t(std::min(left, 20)));
+        const auto step = std::min<std::chrono::nanoseconds>(left, std::chrono::milliseconds(20));
+        timespec ts{time_t(step.count() / 1000000000), long(step.count() % 1000000000)};
+        nanosleep(&ts, nullptr);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "platform/platform.h"
 
+#include <chrono>
 #include <map>
 
 struct SDL_Window;
@@ -73,6 +74,7 @@ private:
     Mix_Chunk* m_wave = nullptr;
     int m_lock_fd = -1;
     int m_buttons = 0;
+    std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
 };
 
 }  // namespace bafo

@@ -57,9 +57,14 @@ move 790 300
 shot photos-first
 shows_set photos-first 1 "" && ok "fifteen opens photographs of the same set" || fail "fifteen does not open photographs of set 1"
 round_the_wheel "" photos 1
-click 198 148  # a thumbnail: chosen; the game's screen comes later
+click 198 148  # a thumbnail: the fifteen puzzle opens with it
 wait_trace "chosen .*ANIM/1/POZADI1.BMP" 3 && ok "thumbnail 1 chosen" || fail "thumbnail click not recorded"
-click 65 568
+wait_trace "show frm_15" 3 && ok "the fifteen puzzle opens" || fail "the fifteen puzzle did not open"
+sleep 0.3
+click 63 568  # the game's back icon
+wait_trace "unload frm_15" 3
+sleep 0.3
+click 65 568  # the chooser's back
 sleep 0.3
 leave_program
 finish

@@ -72,9 +72,10 @@ TEST(PictureChooser, OpensWithTheRightKindOfThumbnailsAndRemembersTheSet)
     see_at(r, t + 350, back_on_menu);
     r.fake.click(t + 400, balloon(5).x, balloon(5).y);  // fifteen: photographs of set 2
     r.shot_at(t + 450);
-    r.fake.click(t + 500, chooser(10).x, chooser(10).y);
+    r.fake.click(t + 500, chooser(10).x, chooser(10).y);  // the fifteen puzzle opens with it
     see_at(r, t + 550, photo_pick);
-    r.fake.click(t + 600, chooser(0).x, chooser(0).y);
+    r.fake.click(t + 600, 63, 568);  // the game's back icon: to the chooser
+    r.fake.click(t + 650, chooser(0).x, chooser(0).y);
     r.leave(t + 700);
     r.run();
     EXPECT_EQ(r.code, 0);
@@ -85,6 +86,7 @@ TEST(PictureChooser, OpensWithTheRightKindOfThumbnailsAndRemembersTheSet)
     EXPECT_TRUE(back_on_menu.menu_active);
     EXPECT_TRUE(thumbnails_of(r.shots[t + 450], r.tree, 2, false)) << "reopened for photographs, not on set 2";
     EXPECT_EQ(photo_pick.picture, r.tree.data("ANIM/2/POZADI10.BMP"));
+    EXPECT_FALSE(photo_pick.chooser_active) << "the fifteen puzzle did not open";
 }
 
 TEST(PictureChooser, SixTurnsOfTheWheelComeBackAndTheWheelNeverShowsAnOldSet)
