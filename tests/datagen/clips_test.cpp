@@ -6,6 +6,8 @@
 #include "clips.h"
 #include "datagen.h"
 
+#include "image_support.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,11 +25,7 @@ using datagen::clips::Entry;
 
 namespace {
 
-std::string slurp(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using namespace datagen_test;
 
 // Output of a command line (no user input reaches it: paths are our own temp dirs).
 std::string run(const std::string& cmd)
