@@ -40,11 +40,14 @@ start_program() {
     pid=$!
     wait_trace "present frm_black" 10 || { fail "no welcome picture"; exit 1; }
     win=$(xdotool search --sync --onlyvisible --name '^Bafolino$' | head -n 1)
+    # The window takes input a moment after it is mapped.
+    sleep 0.5
 }
 # From the welcome picture to a quiet, ready menu (the intro and the greeting skipped).
 to_menu() {
     click 400 300
-    wait_trace "activate frm_select" 5 || fail "no menu after the click"
+    # A click lost on a busy machine is tried once more.
+    wait_trace "activate frm_select" 3 || { click 400 300; wait_trace "activate frm_select" 5; } || fail "no menu after the click"
     sleep 0.3
     click 790 590
     sleep 0.3
