@@ -572,7 +572,7 @@ void candy_house(cairo_t* cr, Rng& rng, double x, double ground, double s)
     const uint32_t sweets[] = {pal::sun, 0x7CCB5B, 0x4D8FE8, pal::white, 0x9B6BD3, pal::orange};
     for (double yy = -310; yy < -180; yy += 24)
         for (double xx = -180 + std::fmod(-yy, 48.0) / 2; xx < 180; xx += 34)
-            shape(cr, [=](cairo_t* c) { ellipse(c, xx, yy, 8, 8); }, sweets[size_t(int(xx + yy + 400) / 7 % 6)],
+            shape(cr, [=](cairo_t* c) { ellipse(c, xx, yy, 8, 8); }, sweets[size_t((int(xx + yy + 400) / 7 % 6 + 6) % 6)],
                   lw * 0.6, false, 0.4);
     cairo_restore(cr);
     // Icing drips along the roof edge.
