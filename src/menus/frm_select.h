@@ -22,7 +22,6 @@ public:
 
     // What tests look at.
     int hovered() const { return m_hovered; }
-    bool question_shown() const { return otazka_pic.visible(); }
     static constexpr Rect kAreas[10] = {
         {185, 10, 136, 146}, {395, 0, 131, 136},  {540, 75, 126, 141}, {610, 205, 141, 151},
         {555, 370, 146, 156}, {360, 440, 151, 151}, {175, 415, 146, 151}, {50, 290, 141, 161},

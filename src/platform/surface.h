@@ -15,10 +15,6 @@ constexpr uint32_t pixel_from_packed(uint32_t c)
 {
     return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
 }
-constexpr uint32_t packed_from_pixel(uint32_t p)
-{
-    return ((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16);
-}
 constexpr uint32_t rgb(uint8_t r, uint8_t g, uint8_t b)
 {
     return uint32_t(r) << 16 | uint32_t(g) << 8 | b;

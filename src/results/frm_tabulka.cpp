@@ -91,7 +91,6 @@ void FrmTabulka::on_load()
     }
     enable_cakes(false);
     level_klik[3]->set_enabled(true);
-    m_shown = true;
     app.run_modal(*this);
 }
 

@@ -28,7 +28,6 @@ public:
     const ResultsTable& table() const { return m_table; }
     bool entering() const { return txt_jmeno.visible(); }
     Rect entry_box() const { return txt_jmeno.rect(); }
-    bool shown_once() const { return m_shown; }
 
 private:
     void serad_do_tabulky();
@@ -49,7 +48,6 @@ private:
     std::array<Surface, 3> m_cakes;
     Surface m_back_lit, m_back_plain;
     bool m_back_marked = false;
-    bool m_shown = false;
 };
 
 // Hands a result to the table (32000: only show it) and returns when the
