@@ -1329,9 +1329,18 @@ void back_corner(Canvas& c, double x, double y, bool lit)
     cairo_rectangle(cr, 0, 0, w, h);
     cairo_clip(cr);
     paint_shape(cr, pill, Style{lit ? lighten(pal::orange, 0.2) : pal::orange, 0.35, pal::outline, 2.5, !lit, 3, 0.25});
+    back_arrow_face(cr, cx, cy, bw, bh, lit);
+    cairo_restore(cr);
+}
+
+void back_arrow_face(cairo_t* cr, double cx, double cy, double w, double h, bool lit)
+{
+    cairo_save(cr);
     set_rgb(cr, pal::white, 0.4);
-    rounded_rect(cr, cx - bw / 2 + 10, cy - bh / 2 + 4, bw - 20, bh * 0.28, bh * 0.14);
+    rounded_rect(cr, cx - w / 2 + 10, cy - h / 2 + 4, w - 20, h * 0.28, h * 0.14);
     cairo_fill(cr);
+    cairo_restore(cr);
+    // A fat arrow pointing back (left).
     const double s = lit ? 1.08 : 1.0;
     paint_shape(cr, [=](cairo_t* g) {
         cairo_move_to(g, cx - 26 * s, cy);
@@ -1343,7 +1352,6 @@ void back_corner(Canvas& c, double x, double y, bool lit)
         cairo_line_to(g, cx - 6 * s, cy + 15 * s);
         cairo_close_path(g);
     }, Style{pal::white, 0.0, pal::outline, 2, false});
-    cairo_restore(cr);
 }
 
 }  // namespace datagen::art

@@ -255,4 +255,7 @@ namespace datagen::art {
 inline constexpr int kBackCornerW = 124, kBackCornerH = 85;
 void back_corner(Canvas& c, double x, double y, bool lit);
 
+// The shine and the white arrow of a back button whose pill is w × h around (cx, cy).
+void back_arrow_face(cairo_t* cr, double cx, double cy, double w, double h, bool lit);
+
 }  // namespace datagen::art

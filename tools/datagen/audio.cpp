@@ -35,70 +35,6 @@ constexpr double kPi = std::numbers::pi;
 // The one soundfont every render uses; another font would change every byte.
 constexpr const char* kSoundfont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
-std::string read_all(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path.string());
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-// A private scratch directory, removed with everything in it.
-class TempDir {
-public:
-    TempDir()
-    {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "datagen-XXXXXX").string();
-        if (!mkdtemp(tmpl.data()))
-            throw std::runtime_error("cannot create a temporary directory");
-        path_ = tmpl;
-    }
-    ~TempDir()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
-// Runs a program without a shell; its output goes to `log`, shown on failure.
-void run(const std::vector<std::string>& argv, const std::filesystem::path& log)
-{
-    posix_spawn_file_actions_t fa;
-    posix_spawn_file_actions_init(&fa);
-    posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&fa, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_adddup2(&fa, 1, 2);
-    std::vector<char*> args;
-    for (const auto& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    pid_t pid = 0;
-    int err = posix_spawnp(&pid, args[0], &fa, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&fa);
-    if (err)
-        throw std::runtime_error("cannot start " + argv[0] + ": " + std::strerror(err));
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0)
-        if (errno != EINTR)
-            throw std::runtime_error("lost " + argv[0]);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::string out;
-        try {
-            out = read_all(log);
-        } catch (...) {
-        }
-        if (out.size() > 600)
-            out = "..." + out.substr(out.size() - 600);
-        throw std::runtime_error(argv[0] + " failed: " + out);
-    }
-}
-
 std::string fixed(double v, int decimals)
 {
     char buf[64];
@@ -744,7 +680,7 @@ void write(const std::filesystem::path& path, const Sound& s)
 
 Sound read_wav(const std::filesystem::path& path, int* rate)
 {
-    const std::string d = read_all(path);
+    const std::string d = read_file(path);
     auto u16 = [&](size_t at) { return unsigned(uint8_t(d[at])) | unsigned(uint8_t(d[at + 1])) << 8; };
     auto u32 = [&](size_t at) { return u16(at) | u16(at + 2) << 16; };
     if (d.size() < 12 || d.compare(0, 4, "RIFF") || d.compare(8, 4, "WAVE"))
@@ -795,7 +731,7 @@ std::vector<Sound> speak(const std::vector<std::string>& texts, const VoiceStyle
 {
     if (texts.empty())
         return {};
-    TempDir tmp;
+    ScratchDir tmp;
     const auto& dir = tmp.path();
     // festvox-ru's speaker: real recorded units, by far the most natural Russian in Debian.
     std::string script = "(voice_msu_ru_nsh_clunits)\n";
@@ -804,7 +740,7 @@ std::vector<Sound> speak(const std::vector<std::string>& texts, const VoiceStyle
                   scheme_string((dir / (std::to_string(i) + ".wav")).string()) + " 'riff)\n";
     datagen::write_file(dir / "say.scm", script);
     try {
-        run({"festival", "-b", (dir / "say.scm").string()}, dir / "festival.log");
+        run_program({"festival", "-b", (dir / "say.scm").string()}, dir / "festival.log");
     } catch (const std::exception& e) {
         throw std::runtime_error(std::string(e.what()) + " (Debian packages festival festvox-ru)");
     }
@@ -815,15 +751,15 @@ std::vector<Sound> speak(const std::vector<std::string>& texts, const VoiceStyle
         const auto raw = dir / (std::to_string(i) + ".f32");
         if (!std::filesystem::exists(in))
             throw std::runtime_error("festival said nothing for: " + texts[i] + "\n" +
-                                     read_all(dir / "festival.log"));
+                                     read_file(dir / "festival.log"));
         // -R and -D: no random dither, so every run gives the same samples.
-        run({"sox", "-R", "-D", in.string(), "-t", "raw", "-e", "floating-point", "-b", "32", "-c", "1",
+        run_program({"sox", "-R", "-D", in.string(), "-t", "raw", "-e", "floating-point", "-b", "32", "-c", "1",
              raw.string(), "highpass", "70", "pitch", std::to_string(style.pitch_cents), "tempo", "-s",
              fixed(style.tempo, 3),
              // The raised voice's hiss and "sh" land high up: take the edge off.
              "treble", "-3", "5000", "rate", "-v", std::to_string(kRate)},
             dir / "sox.log");
-        const std::string bytes = read_all(raw);
+        const std::string bytes = read_file(raw);
         Sound s;
         s.samples.resize(bytes.size() / sizeof(float));
         std::memcpy(s.samples.data(), bytes.data(), s.samples.size() * sizeof(float));

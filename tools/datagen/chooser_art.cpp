@@ -318,23 +318,7 @@ void back_button(Canvas& c, double ox, double oy, bool lit)
         glow(c, pill, pal::glow, 12, 1.8, &within);
     }
     paint_shape(cr, pill, Style{col, 0.35, pal::outline, 2.5, !lit, 3, 0.25});
-    cairo_save(cr);
-    set_rgb(cr, pal::white, 0.4);
-    rounded_rect(cr, cx - w / 2 + 10, cy - h / 2 + 4, w - 20, h * 0.28, h * 0.14);
-    cairo_fill(cr);
-    cairo_restore(cr);
-    // A fat arrow pointing back (left).
-    const double s = lit ? 1.08 : 1.0;
-    paint_shape(cr, [=](cairo_t* g) {
-        cairo_move_to(g, cx - 26 * s, cy);
-        cairo_line_to(g, cx - 6 * s, cy - 15 * s);
-        cairo_line_to(g, cx - 6 * s, cy - 7 * s);
-        cairo_line_to(g, cx + 24 * s, cy - 7 * s);
-        cairo_line_to(g, cx + 24 * s, cy + 7 * s);
-        cairo_line_to(g, cx - 6 * s, cy + 7 * s);
-        cairo_line_to(g, cx - 6 * s, cy + 15 * s);
-        cairo_close_path(g);
-    }, Style{pal::white, 0.0, pal::outline, 2, false});
+    back_arrow_face(cr, cx, cy, w, h, lit);
 }
 
 // --- the wheel ------------------------------------------------------------------

@@ -25,70 +25,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string read_all(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + p.string());
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-class ScratchDir {
-public:
-    ScratchDir()
-    {
-        std::string tmpl = (fs::temp_directory_path() / "datagen-clip-XXXXXX").string();
-        if (!mkdtemp(tmpl.data()))
-            throw std::runtime_error("cannot create a temporary directory");
-        path_ = tmpl;
-    }
-    ~ScratchDir()
-    {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-// Runs a program without a shell, its chatter into `log`, shown when it fails.
-void run(const std::vector<std::string>& argv, const fs::path& log, const char* package)
-{
-    posix_spawn_file_actions_t fa;
-    posix_spawn_file_actions_init(&fa);
-    posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&fa, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_adddup2(&fa, 1, 2);
-    std::vector<char*> args;
-    for (const auto& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    pid_t pid = 0;
-    const int err = posix_spawnp(&pid, args[0], &fa, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&fa);
-    if (err)
-        throw std::runtime_error("cannot start " + argv[0] + ": " + std::strerror(err) +
-                                 " (Debian package " + package + ")");
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0)
-        if (errno != EINTR)
-            throw std::runtime_error("lost " + argv[0]);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::string out;
-        try {
-            out = read_all(log);
-        } catch (...) {
-        }
-        if (out.size() > 600)
-            out = "..." + out.substr(out.size() - 600);
-        throw std::runtime_error(argv[0] + " failed: " + out);
-    }
-}
-
 // The player decodes to 15-bit colour anyway; rounding here (rather than
 // letting the scaler dither) keeps flat areas flat, which the codec's 4x4
 // blocks store cleanly.
@@ -122,7 +58,7 @@ void write_avi(const fs::path& path, const Clip& c, const Painter& paint)
     write_file(tmp.path() / "frames.raw", raw);
     const fs::path avi = tmp.path() / "clip.avi";
     const std::string size = std::to_string(c.w) + "x" + std::to_string(c.h);
-    run({"ffmpeg", "-nostdin", "-hide_banner", "-loglevel", "error", "-y",
+    run_program({"ffmpeg", "-nostdin", "-hide_banner", "-loglevel", "error", "-y",
          "-f", "rawvideo", "-pixel_format", "rgb555le", "-video_size", size, "-framerate", "10",
          "-i", (tmp.path() / "frames.raw").string(),
          // keyint_min 0: the encoder then makes every frame a keyframe.
@@ -131,7 +67,7 @@ void write_avi(const fs::path& path, const Clip& c, const Painter& paint)
          "-fflags", "+bitexact", "-flags:v", "+bitexact", "-map_metadata", "-1",
          "-f", "avi", avi.string()},
         tmp.path() / "ffmpeg.log", "ffmpeg");
-    write_file(path, read_all(avi));
+    write_file(path, read_file(avi));
 }
 
 const char* const kCrlf = "\r\n";

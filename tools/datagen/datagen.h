@@ -43,6 +43,27 @@ void write_file(const std::filesystem::path& path, const std::string& bytes);
 // 24-bit bottom-up BMP of XRGB pixels (0x00RRGGBB), row-major, top row first.
 void write_bmp(const std::filesystem::path& path, int w, int h, const std::vector<uint32_t>& px);
 
+// A whole file; throws when it cannot be read.
+std::string read_file(const std::filesystem::path& path);
+
+// A private scratch directory, removed with everything in it.
+class ScratchDir {
+public:
+    ScratchDir();
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    const std::filesystem::path& path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// Runs a program without a shell, its output into `log`, shown when it fails;
+// `package` names the Debian package to install when it is missing.
+void run_program(const std::vector<std::string>& argv, const std::filesystem::path& log,
+                 const char* package = nullptr);
+
 // 16-bit PCM WAV.
 void write_wav(const std::filesystem::path& path, int rate, int channels,
                const std::vector<int16_t>& samples);

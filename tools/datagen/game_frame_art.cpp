@@ -342,22 +342,7 @@ IconArt back_icon(const Rect& hot, bool lit)
     auto draw = [=](cairo_t* cr) {
         const uint32_t col = lit ? mix(pal::orange, pal::sun, 0.3) : pal::orange;
         paint_shape(cr, pill, Style{col, 0.35, pal::outline, 2.5, !lit, 3, 0.25});
-        cairo_save(cr);
-        set_rgb(cr, pal::white, 0.4);
-        rounded_rect(cr, cx - w / 2 + 10, cy - h / 2 + 4, w - 20, h * 0.28, h * 0.14);
-        cairo_fill(cr);
-        cairo_restore(cr);
-        const double s = lit ? 1.08 : 1.0;
-        paint_shape(cr, [=](cairo_t* g) {
-            cairo_move_to(g, cx - 26 * s, cy);
-            cairo_line_to(g, cx - 6 * s, cy - 15 * s);
-            cairo_line_to(g, cx - 6 * s, cy - 7 * s);
-            cairo_line_to(g, cx + 24 * s, cy - 7 * s);
-            cairo_line_to(g, cx + 24 * s, cy + 7 * s);
-            cairo_line_to(g, cx - 6 * s, cy + 7 * s);
-            cairo_line_to(g, cx - 6 * s, cy + 15 * s);
-            cairo_close_path(g);
-        }, Style{pal::white, 0.0, pal::outline, 2, false});
+        back_arrow_face(cr, cx, cy, w, h, lit);
     };
     return IconArt{draw, pill};
 }

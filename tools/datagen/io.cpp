@@ -1,8 +1,16 @@
 #include "datagen.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <fstream>
+#include <iterator>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <stdexcept>
 #include <unistd.h>
+
+extern char** environ;
 
 namespace datagen {
 
@@ -31,6 +39,61 @@ void write_file(const std::filesystem::path& path, const std::string& bytes)
             throw std::runtime_error("cannot write " + tmp.string());
     }
     std::filesystem::rename(tmp, path);
+}
+
+std::string read_file(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + path.string());
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+ScratchDir::ScratchDir()
+{
+    std::string tmpl = (std::filesystem::temp_directory_path() / "datagen-XXXXXX").string();
+    if (!mkdtemp(tmpl.data()))
+        throw std::runtime_error("cannot create a temporary directory");
+    m_path = tmpl;
+}
+
+ScratchDir::~ScratchDir()
+{
+    std::error_code ec;
+    std::filesystem::remove_all(m_path, ec);
+}
+
+void run_program(const std::vector<std::string>& argv, const std::filesystem::path& log, const char* package)
+{
+    posix_spawn_file_actions_t fa;
+    posix_spawn_file_actions_init(&fa);
+    posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&fa, 1, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_adddup2(&fa, 1, 2);
+    std::vector<char*> args;
+    for (const auto& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    pid_t pid = 0;
+    const int err = posix_spawnp(&pid, args[0], &fa, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&fa);
+    if (err)
+        throw std::runtime_error("cannot start " + argv[0] + ": " + std::strerror(err) +
+                                 (package ? std::string(" (Debian package ") + package + ")" : std::string()));
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0)
+        if (errno != EINTR)
+            throw std::runtime_error("lost " + argv[0]);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::string out;
+        try {
+            out = read_file(log);
+        } catch (...) {
+        }
+        if (out.size() > 600)
+            out = "..." + out.substr(out.size() - 600);
+        throw std::runtime_error(argv[0] + " failed: " + out);
+    }
 }
 
 void write_bmp(const std::filesystem::path& path, int w, int h, const std::vector<uint32_t>& px)
