@@ -333,8 +333,12 @@ void App::mouse(const Event& ev)
     a.shift = ev.shift;
     a.form_x = fx;
     a.form_y = fy;
-    a.x = target ? fx - target->rect().x : fx;
-    a.y = target ? fy - target->rect().y : fy;
+    const Rect at = target ? target->form_rect() : Rect{};
+    a.x = fx - at.x;
+    a.y = fy - at.y;
+    // Only a release whose press was taken here completes a click: not one
+    // pressed on the screen before this one, nor one pressed on another control.
+    a.click = ev.type == Event::Type::MouseUp && captured;
 
     switch (ev.type) {
     case Event::Type::MouseMove:
@@ -369,9 +373,9 @@ void App::mouse(const Event& ev)
         if (target) {
             if (target->on_mouse_up)
                 target->on_mouse_up(a);
-            // A click is a press and a release on the same control.
-            if (ev.button == int(MouseButton::Left) && target->takes_input_at(fx, fy) && target->on_click &&
-                is_loaded(*f))
+            // A click is a left press and release on the same control.
+            if (ev.button == int(MouseButton::Left) && a.click && target->visible() && target->enabled() &&
+                at.contains(fx, fy) && target->on_click && is_loaded(*f))
                 target->on_click();
         } else {
             f->on_mouse_up(a);

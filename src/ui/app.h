@@ -78,6 +78,8 @@ public:
     // Screen-wide pointer override (busy while a screen opens); none = per form.
     void set_screen_pointer(std::optional<CursorKind> k);
     void set_screen_pointer(const Cursor& c);
+    // Shows the pointer wanted now, after a form changed its own.
+    void refresh_pointer() { update_cursor(m_mouse_x, m_mouse_y); }
     // The pointer over hot areas, set once at start.
     Cursor hot_pointer{CursorKind::Hand};
 

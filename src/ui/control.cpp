@@ -15,6 +15,16 @@ void Control::changed() const
     App::get().invalidate();
 }
 
+Rect Control::form_rect() const
+{
+    Rect r = m_rect;
+    for (const Control* p = m_parent; p; p = p->m_parent) {
+        r.x += p->m_rect.x;
+        r.y += p->m_rect.y;
+    }
+    return r;
+}
+
 void Control::move(int x, int y)
 {
     m_rect.x = x;
@@ -57,6 +67,7 @@ void PictureBox::set_picture(const Surface& s)
 void PictureBox::compose(Surface& frame, int ox, int oy) const
 {
     frame.blit(layers.screen, layers.screen.rect(), ox + rect().x, oy + rect().y);
+    form().compose_children(*this, frame, ox + rect().x, oy + rect().y);
 }
 
 void Shape::compose(Surface& frame, int ox, int oy) const

@@ -22,6 +22,7 @@ struct MouseArgs {
     int shift = 0;
     int x = 0, y = 0;              // relative to the control (or form)
     int form_x = 0, form_y = 0;    // relative to the form
+    bool click = false;            // MouseUp: the press was made on the same control (or form)
 };
 
 class Control {
@@ -35,7 +36,11 @@ public:
     const std::string& name() const { return m_name; }
     int index() const { return m_index; }
 
+    // Where the control lies in its parent: the form, or the picture box it is a child of.
     Rect rect() const { return m_rect; }
+    // The same rectangle in form coordinates.
+    Rect form_rect() const;
+    Control* parent() const { return m_parent; }
     void move(int x, int y);
     void set_rect(const Rect& r);
     virtual void set_size(int w, int h);
@@ -45,8 +50,11 @@ public:
     void set_visible(bool v);
     bool enabled() const { return m_enabled; }
     void set_enabled(bool e) { m_enabled = e; }
-    // A control takes input when it is visible, enabled and under the point.
-    bool takes_input_at(int x, int y) const { return m_visible && m_enabled && m_rect.contains(x, y); }
+    // A control takes input when it is visible, enabled, of a kind that takes
+    // input and under the point (in its parent's coordinates).
+    bool takes_input_at(int x, int y) const { return m_visible && m_enabled && takes_input() && m_rect.contains(x, y); }
+    // Outlines and other drawings let the mouse through to what lies below.
+    virtual bool takes_input() const { return true; }
 
     // The pointer shown over this control; none = the form's.
     std::optional<Cursor> pointer;
@@ -62,12 +70,15 @@ protected:
     void changed() const;
 
 private:
+    friend class Form;
     Form& m_form;
     std::string m_name;
     int m_index;
     Rect m_rect;
     bool m_visible = true;
     bool m_enabled = true;
+    Control* m_parent = nullptr;
+    bool m_on_top = false;
 };
 
 // A transparent, borderless rectangle that reacts to the mouse.
@@ -77,7 +88,8 @@ public:
     bool marked = false;  // this area's icon is lit
 };
 
-// A picture box with its own two layers. Loading a picture sizes it.
+// A picture box with its own two layers. Loading a picture sizes it. Its
+// child controls lie inside it, clipped to it.
 class PictureBox : public Control {
 public:
     using Control::Control;
@@ -87,10 +99,12 @@ public:
     void compose(Surface& frame, int ox, int oy) const override;
 };
 
+// A drawn outline or line; the mouse passes through it.
 class Shape : public Control {
 public:
     enum class Kind { Rectangle, Oval, Line };
     using Control::Control;
+    bool takes_input() const override { return false; }
     Kind kind = Kind::Rectangle;
     Pen pen;
     std::optional<uint32_t> fill;

@@ -30,6 +30,13 @@ Timer& Form::add_timer(uint32_t interval, std::function<void()> tick)
     return *m_timers.back();
 }
 
+void Form::insert(std::unique_ptr<Control> c)
+{
+    auto at = std::find_if(m_controls.begin(), m_controls.end(), [](auto& p) { return p->m_on_top; });
+    m_controls.insert(at, std::move(c));
+    touched();
+}
+
 void Form::bring_to_front(Control& c)
 {
     auto it = std::find_if(m_controls.begin(), m_controls.end(), [&](auto& p) { return p.get() == &c; });
@@ -37,24 +44,60 @@ void Form::bring_to_front(Control& c)
         return;
     auto keep = std::move(*it);
     m_controls.erase(it);
-    m_controls.push_back(std::move(keep));
+    if (keep->m_on_top)
+        m_controls.push_back(std::move(keep));
+    else
+        insert(std::move(keep));
     touched();
+}
+
+void Form::keep_on_top(Control& c)
+{
+    c.m_on_top = true;
+    bring_to_front(c);
+}
+
+Control* Form::hit(const Control* parent, int px, int py) const
+{
+    for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
+        Control* c = it->get();
+        if (c->m_parent != parent || !c->visible() || !c->enabled() || !c->rect().contains(px, py))
+            continue;
+        if (Control* inner = hit(c, px - c->rect().x, py - c->rect().y))
+            return inner;
+        if (c->takes_input())
+            return c;
+    }
+    return nullptr;
 }
 
 Control* Form::control_at(int px, int py) const
 {
-    for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it)
-        if ((*it)->takes_input_at(px, py))
-            return it->get();
-    return nullptr;
+    return hit(nullptr, px, py);
 }
 
 void Form::compose(Surface& frame) const
 {
     frame.blit(screen, screen.rect(), x, y);
     for (const auto& c : m_controls)
-        if (c->visible())
+        if (c->visible() && !c->m_parent)
             c->compose(frame, x, y);
+}
+
+void Form::compose_children(const Control& parent, Surface& frame, int ox, int oy) const
+{
+    const Rect box{ox, oy, parent.rect().w, parent.rect().h};
+    for (const auto& c : m_controls) {
+        if (c->m_parent != &parent || !c->visible())
+            continue;
+        // Drawn into a copy of the part of the frame they may touch: nothing spills out of the box.
+        const Rect r = box.intersect({ox + c->rect().x, oy + c->rect().y, c->rect().w, c->rect().h});
+        if (r.empty())
+            continue;
+        Surface part = frame.crop(r);
+        c->compose(part, ox - r.x, oy - r.y);
+        frame.blit(part, r.x, r.y);
+    }
 }
 
 }  // namespace bafo::ui

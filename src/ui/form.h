@@ -55,20 +55,35 @@ public:
     void set_enabled(bool e) { m_enabled = e; }
     bool visible() const { return m_visible; }
 
+    // A new control lies above those added before it, but below the controls kept on top.
     template <class T>
     T& add(const std::string& name, int index = 0)
     {
         auto c = std::make_unique<T>(*this, name, index);
         T& ref = *c;
-        m_controls.push_back(std::move(c));
+        insert(std::move(c));
+        return ref;
+    }
+    // A control inside a picture box: placed in the box's coordinates, clipped
+    // to it, shown and taking input only with it.
+    template <class T>
+    T& add_child(PictureBox& parent, const std::string& name, int index = 0)
+    {
+        T& ref = add<T>(name, index);
+        ref.m_parent = &parent;
         return ref;
     }
     Timer& add_timer(uint32_t interval, std::function<void()> tick);
 
     const std::vector<std::unique_ptr<Control>>& controls() const { return m_controls; }
     void bring_to_front(Control& c);
-    // The topmost control taking input at the form-relative point.
+    // Keeps the control above every control added later (a carrier, a hint).
+    void keep_on_top(Control& c);
+    // The topmost control taking input at the form-relative point; a child
+    // before its picture box.
     Control* control_at(int px, int py) const;
+    // Composes the children of `parent` onto `frame`, where (ox, oy) is the parent's origin.
+    void compose_children(const Control& parent, Surface& frame, int ox, int oy) const;
     Control* focus() const { return m_focus; }
     void set_focus(Control* c) { m_focus = c; }
 
@@ -76,6 +91,8 @@ public:
 
 private:
     friend class App;
+    void insert(std::unique_ptr<Control> c);
+    Control* hit(const Control* parent, int px, int py) const;
     std::string m_name;
     bool m_enabled = true;
     bool m_visible = false;

@@ -243,3 +243,118 @@ TEST_F(AppTest, TextBoxTakesWholeUtf8Characters)
         EXPECT_EQ(box.text(), c.want) << "typed " << typed << " then " << c.backspaces << " backspaces";
     }
 }
+
+TEST_F(AppTest, ChildrenLieInsideTheirBoxAndTakeTheMouseFirst)
+{
+    auto& app = App::get();
+    Probe& f = app.form<Probe>();
+    f.set_picture(Surface(800, 600, 0x111111));
+    auto& board = f.add<PictureBox>("board");
+    board.set_picture(Surface(200, 100, 0x0000AA));
+    board.move(100, 100);
+    // The carried piece overhangs the board's right and bottom edges.
+    auto& piece = f.add_child<PictureBox>(board, "piece");
+    piece.set_picture(Surface(100, 100, 0x00AA00));
+    piece.move(150, 50);
+    // An outline over the piece lets the mouse through.
+    auto& outline = f.add_child<Shape>(board, "outline");
+    outline.set_rect({140, 40, 50, 50});
+    outline.pen = Pen{0xFFFFFF, 1};
+    std::vector<std::string> got;
+    board.on_mouse_up = [&](const MouseArgs& a) { got.push_back("board " + std::to_string(a.x) + "," + std::to_string(a.y)); };
+    piece.on_mouse_up = [&](const MouseArgs& a) { got.push_back("piece " + std::to_string(a.x) + "," + std::to_string(a.y)); };
+    app.show(f);
+    app.present();
+    struct Pixel {
+        int x, y;
+        uint32_t want;
+        const char* what;
+    } pixels[] = {{260, 160, 0x00AA00, "the piece inside the board"}, {299, 199, 0x00AA00, "the piece at the board's corner"},
+                  {305, 160, 0x111111, "the piece clipped at the board's right edge"},
+                  {260, 205, 0x111111, "the piece clipped at the board's bottom edge"},
+                  {240, 140, 0xFFFFFF, "the outline's corner"}, {120, 120, 0x0000AA, "the board itself"}};
+    for (const auto& p : pixels)
+        EXPECT_EQ(fake.last_frame.pixel(p.x, p.y) & kRgbMask, p.want) << p.what << " at " << p.x << "," << p.y;
+
+    struct Click {
+        int x, y;
+        const char* want;
+    } clicks[] = {{260, 170, "piece 10,20"}, {241, 141, "board 141,41"}, {120, 110, "board 20,10"}, {305, 170, "form"}};
+    uint32_t t = 10;
+    for (const auto& c : clicks) {
+        got.clear();
+        f.log.clear();
+        fake.click(t, c.x, c.y);
+        run_until(t += 10);
+        const std::string seen = !got.empty() ? got.back() : (!f.log.empty() ? "form" : "nothing");
+        EXPECT_EQ(seen, c.want) << "a click at " << c.x << "," << c.y;
+    }
+    // A hidden board hides and disarms its children.
+    board.hide();
+    app.present();
+    EXPECT_EQ(fake.last_frame.pixel(260, 160) & kRgbMask, 0x111111u) << "a child of a hidden box still shows";
+    got.clear();
+    fake.click(t, 260, 170);
+    run_until(t + 10);
+    EXPECT_TRUE(got.empty()) << "a child of a hidden box took a click";
+}
+
+TEST_F(AppTest, ControlsKeptOnTopStayAboveThoseAddedLater)
+{
+    auto& app = App::get();
+    Probe& f = app.form<Probe>();
+    auto& carrier = f.add<PictureBox>("carrier");
+    carrier.set_picture(Surface(50, 50, 0xAA0000));
+    f.keep_on_top(carrier);
+    auto& later = f.add<PictureBox>("later");
+    later.set_picture(Surface(100, 100, 0x00AA00));
+    auto& raised = f.add<HotArea>("raised");
+    raised.set_rect({0, 0, 100, 100});
+    f.bring_to_front(raised);
+    int carrier_clicks = 0;
+    carrier.on_click = [&] { ++carrier_clicks; };
+    app.show(f);
+    app.present();
+    EXPECT_EQ(fake.last_frame.pixel(10, 10) & kRgbMask, 0xAA0000u) << "a control added later covers the carrier";
+    EXPECT_EQ(fake.last_frame.pixel(70, 70) & kRgbMask, 0x00AA00u);
+    fake.click(10, 10, 10);
+    run_until(20);
+    EXPECT_EQ(carrier_clicks, 1) << "a control brought to the front rose above the carrier";
+}
+
+TEST_F(AppTest, AReleaseIsAClickOnlyWhenItsPressWasMadeHere)
+{
+    auto& app = App::get();
+    Probe& first = app.form<Probe>();
+    Other& second = app.form<Other>();
+    auto& a = second.add<HotArea>("a");
+    a.set_rect({0, 0, 100, 100});
+    int clicks = 0;
+    a.on_click = [&] { ++clicks; };
+    app.show(first);
+    app.dispatch_pending();
+    // Pressed on the first screen, released once the second has taken over.
+    fake.push(10, Event{Event::Type::MouseDown, 50, 50, 1, 1});
+    run_until(15);
+    app.show(second);
+    fake.push(20, Event{Event::Type::MouseUp, 50, 50, 1, 0});
+    // A release that no press came before.
+    fake.push(30, Event{Event::Type::MouseUp, 60, 60, 1, 0});
+    run_until(40);
+    EXPECT_EQ(clicks, 0) << "a release without its press on this screen clicked";
+    fake.click(50, 60, 60);
+    run_until(60);
+    EXPECT_EQ(clicks, 1) << "a whole click on the second screen did not count";
+    // The form's own release says whether it completes a click.
+    struct Catch : Form {
+        Catch() : Form("catch") {}
+        std::vector<bool> clicks;
+        void on_mouse_up(const MouseArgs& m) override { clicks.push_back(m.click); }
+    };
+    Catch& c = app.form<Catch>();
+    app.show(c);
+    fake.push(70, Event{Event::Type::MouseUp, 300, 300, 1, 0});
+    fake.click(80, 300, 300);
+    run_until(90);
+    EXPECT_EQ(c.clicks, (std::vector<bool>{false, true}));
+}
