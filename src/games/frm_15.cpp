@@ -17,7 +17,9 @@ PictureGame::Config fifteen_config()
     c.dir = "\\BAFO_CS\\15\\";
     c.voice = "\\BAFO_CS\\REC\\15.WAV";
     c.key = "15";
-    c.areas = {Rect{20, 545, 86, 46}, {180, 525, 71, 71}, {580, 520, 56, 81}, {735, 515, 66, 86}, {745, 5, 56, 86}, {0, 0, 66, 51}};
+    static constexpr Rect areas[6] = {{20, 545, 86, 46}, {180, 525, 71, 71}, {580, 520, 56, 81},
+                                      {735, 515, 66, 86}, {745, 5, 56, 86}, {0, 0, 66, 51}};
+    c.icons = PictureGame::six_icons(areas);
     c.stopwatch = false;
     c.label = {365, 570, 71, 31};
     return c;
@@ -44,12 +46,6 @@ void Frm15::on_load()
     m_board.reset();
 }
 
-void Frm15::reset_for_level()
-{
-    // The tiles stay where they are; the next click on the picture shuffles afresh.
-    set_label("");
-}
-
 void Frm15::zamichej(int kolikrat)
 {
     auto& app = ui::App::get();
@@ -62,7 +58,7 @@ void Frm15::zamichej(int kolikrat)
     image.fill(FifteenBoard::cell_rect(15), 0);
     repaint();
     m_board.reset();
-    m_running = false;
+    set_running(false);
     for (int i = 0; i < kolikrat && !app.quitting(); ++i) {
         randomize();
         FifteenBoard::Move m = m_board.pick_shuffle_move(previous, rnd);
@@ -94,8 +90,8 @@ void Frm15::proved_posun(const FifteenBoard::Move& m)
     image.fill(from, 0);
     screen.fill(from, 0);
     touched();
-    const uint32_t delay = m_running ? kPlayDelay : kShuffleDelay;
-    if (m_running)
+    const uint32_t delay = running() ? kPlayDelay : kShuffleDelay;
+    if (running())
         prehraj_zvuk(game_path("\\SVIST.WAV"));
     for (int step = 0; step < FifteenBoard::kCell && !app.quitting(); ++step) {
         const uint32_t noted = app.now();
@@ -110,11 +106,11 @@ void Frm15::proved_posun(const FifteenBoard::Move& m)
 void Frm15::on_mouse_up(const ui::MouseArgs& a)
 {
     const int x = a.form_x, y = a.form_y;
-    if (kPictureArea.contains(x, y) && !m_running) {
+    if (kPictureArea.contains(x, y) && !running()) {
         zamichej(m_level * 15);
         return;
     }
-    if (!m_running)
+    if (!running())
         return;
     set_enabled(false);
     auto m = m_board.move_at(x, y);
@@ -129,22 +125,16 @@ void Frm15::on_mouse_up(const ui::MouseArgs& a)
     proved_posun(*m);
     m_board.apply(*m);
     if (m_board.solved())
-        vyhra();
+        win();
     else
         set_enabled(true);
 }
 
-void Frm15::vyhra()
+void Frm15::on_win_board()
 {
-    auto& app = ui::App::get();
-    m_running = false;
-    klik_ico[4]->set_enabled(false);
+    // The hole gets its tile back from the picture.
     const Rect last = FifteenBoard::cell_rect(15);
     draw_both(pic_original, {last.x - kPictureArea.x, last.y - kPictureArea.y, last.w, last.h}, last.x, last.y);
-    app.dispatch_pending();
-    app.set_screen_pointer(std::nullopt);
-    win_sequence();
-    set_enabled(true);
 }
 
 void Frm15::on_mouse_move(const ui::MouseArgs& a)
@@ -152,7 +142,7 @@ void Frm15::on_mouse_move(const ui::MouseArgs& a)
     if (a.buttons)
         return;
     PictureGame::on_mouse_move(a);
-    if (!m_running)
+    if (!running())
         return;
     // Over a tile that can slide the pointer says so.
     auto& app = ui::App::get();

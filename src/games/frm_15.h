@@ -20,13 +20,12 @@ public:
 
 protected:
     void new_game() override { zamichej(m_level * 15); }
-    void reset_for_level() override;
-    int16_t result() const override { return int16_t(m_moves); }
+    long result() const override { return m_moves; }
+    void on_win_board() override;
 
 private:
     void zamichej(int kolikrat);
     void proved_posun(const FifteenBoard::Move& m);
-    void vyhra();
 
     FifteenBoard m_board;
     int m_moves = 0;

@@ -18,7 +18,9 @@ struct TimedGame : PictureGame {
         c.dir = "\\BAFO_CS\\15\\";
         c.voice = "\\BAFO_CS\\REC\\15.WAV";
         c.key = "PUZ";
-        c.areas = {Rect{20, 545, 86, 46}, {180, 525, 71, 71}, {580, 520, 56, 81}, {735, 515, 66, 86}, {745, 5, 56, 86}, {0, 0, 66, 51}};
+        static constexpr Rect areas[6] = {{20, 545, 86, 46}, {180, 525, 71, 71}, {580, 520, 56, 81},
+                                          {735, 515, 66, 86}, {745, 5, 56, 86}, {0, 0, 66, 51}};
+        c.icons = six_icons(areas);
         return c;
     }
     TimedGame() : PictureGame(config()) {}
