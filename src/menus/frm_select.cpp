@@ -127,7 +127,7 @@ void FrmSelect::on_activate()
 
 void FrmSelect::on_mouse_up(const ui::MouseArgs& a)
 {
-    if (a.button != int(MouseButton::Left) || m_intro_delay == 0)
+    if (a.button != int(MouseButton::Left) || !a.click || m_intro_delay == 0)
         return;
     // The first click on the background skips the intro and the tune.
     m_intro_delay = 0;

@@ -16,7 +16,7 @@ FrmBlack::FrmBlack()
       casovac(add_timer(10000, [this] { konec_uvodu(); }))
 {
     set_picture(Surface(800, 600, 0));
-    obrazek.on_mouse_up = [this](const ui::MouseArgs&) { konec_uvodu(); };
+    obrazek.on_click = [this] { konec_uvodu(); };
 }
 
 void FrmBlack::on_load()

@@ -67,6 +67,37 @@ TEST(StartScreen, MenuComesByItselfAfterTenSeconds)
     EXPECT_EQ(r.code, 0);
 }
 
+TEST(StartScreen, EndsOnALeftClickOnly)
+{
+    struct Case {
+        const char* name;
+        std::function<void(FakePlatform&)> input;
+        bool welcome_stays;  // still up at 150 ms
+        bool greeting;       // the menu's intro ran to the greeting
+    } cases[] = {
+        {"a left click", [](FakePlatform& f) { f.click(100, 400, 300); }, false, true},
+        {"a right click", [](FakePlatform& f) { f.click(100, 400, 300, MouseButton::Right); }, true, true},
+        {"a release without a press",
+         [](FakePlatform& f) { f.push(100, Event{Event::Type::MouseUp, 400, 300, 1, 0}); }, true, true},
+        {"a press held until the menu came, released on it",
+         [](FakePlatform& f) {
+             f.push(9900, Event{Event::Type::MouseDown, 400, 300, 1, 1});
+             f.push(10100, Event{Event::Type::MouseUp, 790, 590, 1, 0});
+         },
+         true, true},
+    };
+    for (const auto& c : cases) {
+        ProgramRun r;
+        r.shot_at(150);
+        c.input(r.fake);
+        r.leave(20000);
+        r.run();
+        EXPECT_EQ(r.code, 0) << c.name;
+        EXPECT_EQ(r.shots[150].same_pixels(r.tree.bitmap("SELECT/ENTER.BMP")), c.welcome_stays) << c.name;
+        EXPECT_EQ(r.first("UVOD.WAV") != nullptr, c.greeting) << c.name << ": the intro was skipped";
+    }
+}
+
 TEST(StartScreen, FailuresAtStart)
 {
     struct Case {
