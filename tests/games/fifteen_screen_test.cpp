@@ -108,6 +108,13 @@ TEST_F(FifteenScreen, SolvedByClicksThenFanfareClipsAndANameInTheTable)
         EXPECT_NE(std::find(heard.begin(), heard.end(), "SVIST.WAV"), heard.end());
         EXPECT_TRUE(std::any_of(heard.begin(), heard.end(), [](auto& h) { return h.rfind("FANF", 0) == 0; }));
         EXPECT_EQ(fake.cursor_count, 0) << "the pointer was left hidden";
+        // No game runs: over a tile that slid last the pointer is the plain arrow.
+        const Point last_slid = centre(plan.back());
+        fake.move(fake.now_ms() + 10, last_slid.x, last_slid.y);
+        fake.move(fake.now_ms() + 20, centre(14).x, centre(14).y);
+        ui::App::get().wait_dispatch(fake.now_ms() + 30);
+        ASSERT_FALSE(fake.cursors.empty());
+        EXPECT_EQ(fake.cursors.back(), CursorKind::Normal) << "level " << level << ": the solved board still offers moves";
         ResultsTable t;
         t.load(ResultsTable::file(cesta_hry), "15", level);
         EXPECT_EQ(t.places[0].name, "Вика") << "level " << level;
