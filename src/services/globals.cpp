@@ -1,5 +1,7 @@
 #include "services/globals.h"
 
+#include "services/sound.h"
+
 namespace bafo {
 
 std::string cesta_dat;
@@ -27,6 +29,7 @@ void reset_globals()
     klic_hry.clear();
     uroven = 1;
     vysledek = 32000;
+    reset_random();
 }
 
 }  // namespace bafo

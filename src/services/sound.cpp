@@ -15,16 +15,35 @@ namespace bafo {
 ClipStore klip_zdroj;
 
 namespace {
-std::mt19937& generator()
+constexpr uint64_t kFirstSeed = 12345;
+
+std::mt19937_64& generator()
 {
-    static std::mt19937 g(12345);
+    static std::mt19937_64 g(kFirstSeed);
     return g;
+}
+
+// splitmix64's finaliser: neighbouring clock values give unrelated seeds.
+uint64_t mix(uint64_t v)
+{
+    v += 0x9E3779B97F4A7C15ull;
+    v = (v ^ (v >> 30)) * 0xBF58476D1CE4E5B9ull;
+    v = (v ^ (v >> 27)) * 0x94D049BB133111EBull;
+    return v ^ (v >> 31);
 }
 }  // namespace
 
 void randomize()
 {
-    generator().seed(platform().now_ms());
+    // The clock is mixed into what the generator has reached: two reseeds in
+    // the same millisecond still go on to different numbers.
+    auto& g = generator();
+    g.seed(g() ^ mix(platform().now_ms()));
+}
+
+void reset_random()
+{
+    generator().seed(kFirstSeed);
 }
 
 double rnd()

@@ -36,8 +36,11 @@ extern ClipStore klip_zdroj;
 void animuj_mluveni(ui::Layers& target, int x, int y, const ClipStore& strip, ui::PictureBox* work,
                     const std::string& wave);
 
-// Uniform in [0, 1), re-seeded from the clock by randomize().
+// Uniform in [0, 1). randomize() stirs the clock into the generator; it
+// never starts a sequence over.
 void randomize();
+// Back to the generator's first state (each program run in the tests starts alike).
+void reset_random();
 double rnd();
 // ⌊n × u⌋ + 1: a whole number 1..n.
 int random_1_to(int n);

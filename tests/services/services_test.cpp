@@ -138,6 +138,29 @@ TEST_F(ServicesTest, FanfareIsOneOfFiveAndWaitsForItsEnd)
     EXPECT_EQ(fake.now_ms(), t0);
 }
 
+TEST_F(ServicesTest, ReseedingInOneMillisecondStillGivesNewDraws)
+{
+    // Eighty cubes, each shuffled by ten rolls after its own reseed, all
+    // within one millisecond of a clock that does not move.
+    std::set<std::vector<int>> shuffles;
+    for (int cube = 0; cube < 80; ++cube) {
+        randomize();
+        std::vector<int> rolls;
+        for (int i = 0; i < 10; ++i)
+            rolls.push_back(random_1_to(4));
+        shuffles.insert(rolls);
+    }
+    EXPECT_EQ(fake.now_ms(), 0u);
+    EXPECT_EQ(shuffles.size(), 80u) << "cubes reseeded at the same millisecond got the same rolls";
+    // Each program run starts from the same state, so the runs of the tests repeat.
+    reset_random();
+    randomize();
+    const double first = rnd();
+    reset_random();
+    randomize();
+    EXPECT_EQ(rnd(), first);
+}
+
 TEST_F(ServicesTest, ClickComesFromTheGameDirectoryFirst)
 {
     test::write_tone(dir / "BAFO_CS/SELECT/FANF/CLICK.WAV", 50, 3000);
