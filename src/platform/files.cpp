@@ -92,19 +92,50 @@ bool file_exists(const std::string& path)
     return count_files(dir, name) > 0;
 }
 
+namespace {
+std::function<bool(const std::string&)>& read_fault()
+{
+    static std::function<bool(const std::string&)> fails;
+    return fails;
+}
+}  // namespace
+
+void set_read_fault(std::function<bool(const std::string& path)> fails)
+{
+    read_fault() = std::move(fails);
+}
+
+ReadStatus read_file(const std::string& path, std::string& out)
+{
+    out.clear();
+    const std::string p = to_slashes(path);
+    // Non-blocking: a pipe left where a file should be must not hang the program.
+    int fd = ::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Failed;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && !(read_fault() && read_fault()(p));
+    char buf[65536];
+    while (ok) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            ok = false;
+        if (n <= 0)
+            break;
+        out.append(buf, size_t(n));
+    }
+    ::close(fd);
+    if (!ok)
+        out.clear();
+    return ok ? ReadStatus::Ok : ReadStatus::Failed;
+}
+
 std::optional<std::string> read_file(const std::string& path)
 {
-    FILE* f = std::fopen(to_slashes(path).c_str(), "rb");
-    if (!f)
-        return std::nullopt;
     std::string s;
-    char buf[65536];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-        s.append(buf, n);
-    bool bad = std::ferror(f);
-    std::fclose(f);
-    if (bad)
+    if (read_file(path, s) != ReadStatus::Ok)
         return std::nullopt;
     return s;
 }

@@ -2,6 +2,7 @@
 // have them; join_path turns them into this system's form.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -17,7 +18,15 @@ bool file_exists(const std::string& path);
 // Ordinary files in `dir` whose names match `pattern` (wildcards as above).
 int count_files(const std::string& dir, const std::string& pattern);
 
+// What reading a file found: nothing there, or something there that could not
+// be read whole (a directory, a pipe, an I/O error, no file handles left).
+enum class ReadStatus { Ok, Missing, Failed };
+ReadStatus read_file(const std::string& path, std::string& out);
+// The bytes, or nothing when the file is missing or unreadable.
 std::optional<std::string> read_file(const std::string& path);
+// Tests make reads fail as a broken disk would: paths for which `fails` says
+// true exist but cannot be read. Empty: no faults.
+void set_read_fault(std::function<bool(const std::string& path)> fails);
 // Written whole or not at all: a temporary beside the target, then rename.
 bool write_file_atomic(const std::string& path, const std::string& bytes);
 bool copy_file(const std::string& from, const std::string& to);

@@ -148,7 +148,10 @@ std::string ini_read(const std::string& file, const std::string& section, const 
 bool ini_write(const std::string& file, const std::string& section, const std::string& key,
                const std::string& value)
 {
-    std::string text = read_file(file).value_or("");
+    std::string text;
+    // A file that is there but cannot be read is never replaced: its other entries would be lost.
+    if (read_file(file, text) == ReadStatus::Failed)
+        return false;
     return write_file_atomic(file, ini_set(text, section, key, value));
 }
 

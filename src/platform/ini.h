@@ -12,6 +12,7 @@ inline constexpr const char* kIniMissing = "ERROR";
 // At most 254 characters of value, trimmed of blanks; "ERROR" when absent.
 std::string ini_read(const std::string& file, const std::string& section, const std::string& key);
 // Creates the file, section or key as needed; the file is replaced whole.
+// False, with nothing written, when the file is there but cannot be read.
 bool ini_write(const std::string& file, const std::string& section, const std::string& key,
                const std::string& value);
 

@@ -77,10 +77,11 @@ void FrmTabulka::on_load()
     load_bitmap(tab_file("TAB_ZPE0.BMP"), m_back_plain);
     nakresli_dort(uroven);
 
-    m_table.load(ResultsTable::file(cesta_hry), klic_hry, uroven);
+    const bool readable = m_table.load(ResultsTable::file(cesta_hry), klic_hry, uroven);
     if (vysledek == ResultsTable::kEmpty) {
         serad_do_tabulky();
-    } else if (!m_table.qualifies(vysledek)) {
+    } else if (!readable || !m_table.qualifies(vysledek)) {
+        // A records file that cannot be read cannot take a name either: the game goes on.
         return;
     } else {
         int row = m_table.enter(vysledek);

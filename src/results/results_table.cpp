@@ -38,12 +38,14 @@ ResultEntry ResultsTable::parse(const std::string& value)
     return e;
 }
 
-void ResultsTable::load(const std::string& file, const std::string& game_key, int level)
+bool ResultsTable::load(const std::string& file, const std::string& game_key, int level)
 {
-    const std::string text = read_file(file).value_or("");
+    std::string text;
+    const bool readable = read_file(file, text) != ReadStatus::Failed;
     const std::string sec = section(game_key, level);
     for (int i = 0; i < 8; ++i)
         places[size_t(i)] = parse(ini_get(text, sec, "POS" + std::to_string(i + 1)));
+    return readable;
 }
 
 void ResultsTable::rank()
@@ -84,7 +86,10 @@ void ResultsTable::name_marker(const std::string& name)
 
 bool ResultsTable::save(const std::string& file, const std::string& game_key, int level) const
 {
-    std::string text = read_file(file).value_or("");
+    std::string text;
+    // Every game's records share the file: one that cannot be read is left alone.
+    if (read_file(file, text) == ReadStatus::Failed)
+        return false;
     const std::string sec = section(game_key, level);
     for (int i = 0; i < 8; ++i) {
         const auto& e = places[size_t(i)];

@@ -27,7 +27,8 @@ public:
     static ResultEntry parse(const std::string& value);
 
     // nacti_data: the level's eight places from the file (missing ones empty).
-    void load(const std::string& file, const std::string& game_key, int level);
+    // False when the file is there but cannot be read: every place is then empty.
+    bool load(const std::string& file, const std::string& game_key, int level);
     // Ascending by number; equal numbers keep their order, so older results stay above.
     void rank();
     bool qualifies(int16_t result) const { return result < places[7].number; }
@@ -36,7 +37,8 @@ public:
     // The marker's row, or -1.
     int marker_row() const;
     void name_marker(const std::string& name);
-    // zapis_tabulku_na_disk: all eight places of the section, written in one go.
+    // zapis_tabulku_na_disk: all eight places of the section, written in one go;
+    // false, with nothing written, when the file is there but cannot be read.
     bool save(const std::string& file, const std::string& game_key, int level) const;
 };
 

@@ -180,3 +180,19 @@ TEST_F(TableTest, ThePanelFloatsOverTheGame)
     EXPECT_TRUE(shown.crop({kX + 166, kY + 20, cake1.width(), cake1.height()}).same_pixels(cake1))
         << "the cake of the level is not lit";
 }
+
+TEST_F(TableTest, AnUnreadableRecordsFileTakesNoNameAndStaysAsItWas)
+{
+    store("PUZ1", {{"Ира", 40}});
+    const std::string before = read_file(file).value_or("");
+    set_read_fault([this](const std::string& at) { return at == file; });
+    fake.type(100, "Женя");
+    fake.key(200, 13);
+    fake.click(300, kBack.x, kBack.y);
+    bool shown = false;
+    open("15", 1, 47, 150, [&](FrmTabulka&) { shown = true; });
+    set_read_fault(nullptr);
+    EXPECT_FALSE(shown) << "a name was asked for that could not be kept";
+    EXPECT_EQ(read_file(file).value_or(""), before) << "the records of the other games were replaced";
+    EXPECT_FALSE(ui::App::get().loaded<FrmTabulka>());
+}

@@ -1,8 +1,11 @@
 #include "platform/files.h"
+#include "platform/ini.h"
 #include "results/results_table.h"
 #include "test_support.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace bafo;
 using bafo::test::TempDir;
@@ -157,4 +160,47 @@ TEST(ResultsTable, NamesKeepOnlyWhatTheFileCanHold)
                  {"Žofie Čermáková", "Žofie Čermáková"}, {"\xd0", ""}};
     for (const auto& c : cases)
         EXPECT_EQ(clean_name(c.typed), c.kept) << "typed '" << c.typed << "'";
+}
+
+TEST(ResultsTable, AFileThatCannotBeReadIsNeverReplaced)
+{
+    // Every game's records share one file: losing a read must not lose them all.
+    const std::string kept = "[PUZ1]\nPOS1=Eva#75\n[TET2]\nPOS1=Ota#300\n";
+    struct Case {
+        const char* name;
+        std::function<void(const std::string& path)> make;  // leaves something unreadable at path
+    } cases[] = {
+        {"an I/O error",
+         [&](const std::string& p) {
+             test::write_file(p, kept);
+             set_read_fault([p](const std::string& at) { return at == p; });
+         }},
+        {"a pipe", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0) << p; }},
+        {"a directory", [](const std::string& p) { std::filesystem::create_directories(p + "/x"); }},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const std::string file = ResultsTable::file(dir.path());
+        c.make(file);
+        ResultsTable t;
+        EXPECT_FALSE(t.load(file, "15", 1)) << c.name << ": read as if it were missing";
+        EXPECT_EQ(numbers(t), numbers(ResultsTable{})) << c.name;
+        t.enter(40);
+        t.name_marker("Ida");
+        EXPECT_FALSE(t.save(file, "15", 1)) << c.name << ": reported as stored";
+        EXPECT_FALSE(ini_write(file, "151", "POS1", "Ida#40")) << c.name << ": the settings writer replaced it";
+        set_read_fault(nullptr);
+        std::string now;
+        const ReadStatus st = read_file(file, now);
+        if (std::string(c.name) == "an I/O error")
+            EXPECT_EQ(now, kept) << c.name << ": the file was replaced";
+        else
+            EXPECT_EQ(st, ReadStatus::Failed) << c.name << ": the " << c.name << " was replaced by a file";
+    }
+    // A missing file is simply a first use.
+    TempDir dir;
+    ResultsTable t;
+    EXPECT_TRUE(t.load(ResultsTable::file(dir.path()), "15", 1));
+    t.enter(40);
+    EXPECT_TRUE(t.save(ResultsTable::file(dir.path()), "15", 1));
 }
