@@ -13,6 +13,7 @@ bool jen_v_okne = false;
 
 namespace {
 DisplayMode g_saved_mode{800, 600, 16};
+bool g_switched = false;  // full screen now, to be given back at the end
 }
 
 std::string ini_file()
@@ -49,12 +50,20 @@ bool nastav_rozliseni()
     g_saved_mode = platform().display_mode();
     if (jen_v_okne)
         return true;
-    return platform().set_display_mode({800, 600, 16});
+    g_switched = platform().set_display_mode({800, 600, 16});
+    return g_switched;
 }
 
 bool obnov_rozliseni()
 {
+    // Asked once: a refusal is reported by the caller, not asked again at the end.
+    g_switched = false;
     return platform().restore_display_mode(g_saved_mode);
+}
+
+bool rozliseni_zmeneno()
+{
+    return g_switched;
 }
 
 void skryj_kurzor()

@@ -22,6 +22,8 @@ extern bool jen_v_okne;
 bool nastav_rozliseni();
 // Asks for the remembered mode again; false when refused.
 bool obnov_rozliseni();
+// True while the display is switched and its restore not yet asked for.
+bool rozliseni_zmeneno();
 
 void skryj_kurzor();
 void zobraz_kurzor();

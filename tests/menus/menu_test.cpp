@@ -327,6 +327,40 @@ TEST(MainMenu, LeavingDeletesTheTemporarySound)
     EXPECT_FALSE(file_exists(r.tree.dir / "ZVUK.WAV"));
 }
 
+TEST(StartScreen, EveryWayOutEndsAlike)
+{
+    struct Case {
+        const char* name;
+        std::function<void(ProgramRun&)> leave;
+    } cases[] = {
+        {"the farewell", [](ProgramRun& r) { r.leave(ProgramRun::kReady); }},
+        {"the close button on the menu", [](ProgramRun& r) { r.fake.push(ProgramRun::kReady, Event{Event::Type::Quit}); }},
+        {"the close button while Bafo greets", [](ProgramRun& r) { r.fake.push(5000, Event{Event::Type::Quit}); }},
+        {"the close button on the welcome picture", [](ProgramRun& r) { r.fake.push(50, Event{Event::Type::Quit}); }},
+    };
+    for (const auto& c : cases) {
+        ProgramRun r;
+        // A clip's sound copied earlier in the run.
+        test::write_file(r.tree.dir / "ZVUK.WAV", "x");
+        if (std::string(c.name) != "the close button on the welcome picture")
+            r.to_menu();
+        c.leave(r);
+        r.run(false);
+        EXPECT_EQ(r.code, 0) << c.name;
+        EXPECT_FALSE(file_exists(r.tree.dir / "ZVUK.WAV")) << c.name << ": the temporary sound stayed";
+        EXPECT_FALSE(r.fake.fullscreen) << c.name << ": the display was not given back";
+        EXPECT_FALSE(r.fake.sound_playing()) << c.name << ": a sound went on";
+        EXPECT_TRUE(r.fake.messages.empty()) << c.name;
+    }
+    // A second copy ends without touching the first one's files.
+    ProgramRun second;
+    test::write_file(second.tree.dir / "ZVUK.WAV", "x");
+    second.fake.other_instance = true;
+    second.run(false);
+    EXPECT_EQ(second.code, 0);
+    EXPECT_TRUE(file_exists(second.tree.dir / "ZVUK.WAV")) << "a second copy deleted the first one's sound";
+}
+
 TEST(MainMenu, DamagedDataTreeStillPlays)
 {
     struct Case {
