@@ -163,11 +163,20 @@ TEST(MemoryChooser, LightsOneSetAtATimeAndRemembersTheChoice)
     r.fake.move(t + 140, pex(3).x, pex(3).y, 1);  // with a button held: nothing
     r.shot_at(t + 150);
     int chosen = -1;
+    bool loaded_before_back = false, loaded_after_back = true, menu_after_back = false;
     r.fake.click(t + 200, pex(3).x, pex(3).y);
     r.fake.probe_at(t + 250);
+    r.fake.probe_at(t + 350);
     r.fake.on_idle = [&](FakePlatform& f) {
-        if (f.now_ms() == t + 250)
+        auto& app = ui::App::get();
+        if (f.now_ms() == t + 250) {
             chosen = vybrana_sada;
+            loaded_before_back = app.loaded<FrmPexSel>();
+        }
+        if (f.now_ms() == t + 350) {
+            loaded_after_back = app.loaded<FrmPexSel>();
+            menu_after_back = app.active() == app.find<FrmSelect>();
+        }
     };
     r.fake.click(t + 300, pex(0).x, pex(0).y);
     r.leave(t + 400);
@@ -183,5 +192,7 @@ TEST(MemoryChooser, LightsOneSetAtATimeAndRemembersTheChoice)
     EXPECT_TRUE(r.shots[t + 130].same_pixels(expect)) << "set 1 stayed lit when moving straight to set 2";
     EXPECT_TRUE(r.shots[t + 150].same_pixels(r.shots[t + 130])) << "a move with a button held changed the lights";
     EXPECT_EQ(chosen, 3);
-    EXPECT_FALSE(ui::App::get().loaded<FrmPexSel>());
+    EXPECT_TRUE(loaded_before_back);
+    EXPECT_FALSE(loaded_after_back) << "the chooser stayed loaded after its back icon";
+    EXPECT_TRUE(menu_after_back) << "the back icon did not return to the menu";
 }
