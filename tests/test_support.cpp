@@ -173,6 +173,27 @@ void MiniTree::add_fifteen()
     write_file(data("ANIM/1/POZADI1.DAT"), "BAFO_CS\\KLIPY\\A.DAT,BAFO_CS\\KLIPY\\B.DAT");
 }
 
+void MiniTree::add_pexeso(int pictures)
+{
+    auto d = [&](const std::string& f) { return data("PEXESO/" + f); };
+    write_bitmap(d("BG.BMP"), pattern(800, 600, 300));
+    write_bitmap(d("BACK.BMP"), pattern(kCardW, kCardH, 301));
+    uint32_t seed = 310;
+    for (const char* f : {"ZPET.BMP", "ZAMI.BMP", "BAFO.BMP", "HELP.BMP", "NEJL.BMP", "SLOZ_1.BMP", "SLOZ_2.BMP",
+                          "SLOZ_3.BMP", "SLOZ_11.BMP", "SLOZ_21.BMP", "SLOZ_31.BMP"})
+        write_bitmap(d(f), pattern(60, 80, seed++));
+    write_bitmap(d("BAFO_ANI.BMP"), pattern(4 * 68, 91, 330));
+    for (int set = 1; set <= 4; ++set)
+        for (int i = 1; i <= pictures; ++i) {
+            const std::string n = (i < 10 ? "0" : "") + std::to_string(i);
+            write_bitmap(d(std::to_string(set) + "/" + n + ".BMP"), pattern(kCardW, kCardH, uint32_t(1000 * set + i)));
+        }
+    write_tone(data("REC/PEXESO.WAV"), 2000, 700);
+    write_tone(dir / "SVIST.WAV", 200, 900);
+    write_tone(dir / "NOT_AVA.WAV", 300, 200);
+    write_tone(dir / "TUTUTU.WAV", 400, 1200);
+}
+
 std::string MiniTree::data(const std::string& rel) const
 {
     return dir / ("BAFO_CS/" + rel);

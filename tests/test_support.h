@@ -47,6 +47,9 @@ struct MiniTree {
     void add_choosers();
     // The fifteen puzzle's screen, picture 1 of set 1 (pattern 240) and its win sequence of two clips.
     void add_fifteen();
+    // The memory game's screen, the card back and four sets of `pictures` faces each.
+    static constexpr int kCardW = 118, kCardH = 116;
+    void add_pexeso(int pictures = 14);
     std::string data(const std::string& rel) const;  // dir/BAFO_CS/...
     Surface bitmap(const std::string& rel) const;    // loaded from the tree
 };

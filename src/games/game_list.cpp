@@ -1,6 +1,7 @@
 #include "games/game_list.h"
 
 #include "games/frm_15.h"
+#include "games/frm_pexeso.h"
 #include "menus/game_screens.h"
 #include "ui/app.h"
 
@@ -9,6 +10,7 @@ namespace bafo {
 void register_all_games()
 {
     register_game_screen("15", []() -> ui::Form& { return ui::App::get().form<Frm15>(); });
+    register_game_screen("PEXESO", []() -> ui::Form& { return ui::App::get().form<FrmPexeso>(); });
 }
 
 }  // namespace bafo

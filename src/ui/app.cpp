@@ -23,6 +23,7 @@ void App::reset()
         m_graveyard.push_back(std::move(f));
     m_forms.clear();
     m_graveyard.clear();
+    m_dead_controls.clear();
     m_depth = 0;
     m_quit = false;
     m_exit_code = 0;
@@ -107,6 +108,16 @@ void App::unload(Form& f)
     m_forms.erase(it);
 }
 
+void App::bury(std::unique_ptr<Control> c)
+{
+    if (m_capture == c.get()) {
+        m_capture = nullptr;
+        m_capture_form = nullptr;
+        m_capture_on_form = false;
+    }
+    m_dead_controls.push_back(std::move(c));
+}
+
 void App::run_modal(Form& f)
 {
     show(f);
@@ -122,8 +133,10 @@ int App::run()
 {
     while (!m_quit) {
         step(now() + 60000);
-        if (m_depth == 0)
+        if (m_depth == 0) {
             m_graveyard.clear();
+            m_dead_controls.clear();
+        }
     }
     present();
     return m_exit_code;

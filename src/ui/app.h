@@ -88,6 +88,10 @@ public:
     void present();
     const Surface& frame() const { return m_frame; }
 
+    // Takes a control its form removed: no more input reaches it, and it is
+    // destroyed once the outermost loop runs again.
+    void bury(std::unique_ptr<Control> c);
+
     // Delivers one event as if it had come from the platform.
     void dispatch(const Event& ev);
 
@@ -103,6 +107,7 @@ private:
 
     std::map<std::type_index, std::unique_ptr<Form>> m_forms;
     std::vector<std::unique_ptr<Form>> m_graveyard;
+    std::vector<std::unique_ptr<Control>> m_dead_controls;
     std::vector<Form*> m_shown;  // bottom to top
     Form* m_active = nullptr;
     Form* m_pending_activate = nullptr;

@@ -37,6 +37,22 @@ void Form::insert(std::unique_ptr<Control> c)
     touched();
 }
 
+void Form::remove(Control& c)
+{
+    auto it = std::find_if(m_controls.begin(), m_controls.end(), [&](auto& p) { return p.get() == &c; });
+    if (it == m_controls.end())
+        return;
+    if (m_focus == &c)
+        m_focus = nullptr;
+    for (auto& other : m_controls)
+        if (other->m_parent == &c)
+            other->m_parent = nullptr, other->m_visible = false;
+    // Kept alive until the event loop is back at its top: a handler may remove its own control.
+    App::get().bury(std::move(*it));
+    m_controls.erase(it);
+    touched();
+}
+
 void Form::bring_to_front(Control& c)
 {
     auto it = std::find_if(m_controls.begin(), m_controls.end(), [&](auto& p) { return p.get() == &c; });

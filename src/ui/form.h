@@ -76,6 +76,8 @@ public:
     Timer& add_timer(uint32_t interval, std::function<void()> tick);
 
     const std::vector<std::unique_ptr<Control>>& controls() const { return m_controls; }
+    // Destroys a control made at run time (the cards of a layout that goes).
+    void remove(Control& c);
     void bring_to_front(Control& c);
     // Keeps the control above every control added later (a carrier, a hint).
     void keep_on_top(Control& c);

@@ -1,4 +1,5 @@
 // The picture chooser and the memory set chooser, reached from the menu on the fake platform.
+#include "games/frm_pexeso.h"
 #include "menus/frm_pex_sel.h"
 #include "menus/frm_sel_pic.h"
 #include "services/globals.h"
@@ -163,23 +164,26 @@ TEST(MemoryChooser, LightsOneSetAtATimeAndRemembersTheChoice)
     r.fake.move(t + 140, pex(3).x, pex(3).y, 1);  // with a button held: nothing
     r.shot_at(t + 150);
     int chosen = -1;
-    bool loaded_before_back = false, loaded_after_back = true, menu_after_back = false;
-    r.fake.click(t + 200, pex(3).x, pex(3).y);
-    r.fake.probe_at(t + 250);
-    r.fake.probe_at(t + 350);
+    bool game_opened = false, chooser_back = false, loaded_after_back = true, menu_after_back = false;
+    r.fake.click(t + 200, pex(3).x, pex(3).y);  // the set opens the memory game
+    r.fake.click(t + 300, 58, 571);             // the game's back icon: to the chooser
+    r.fake.click(t + 400, pex(0).x, pex(0).y);  // the chooser's own: to the menu
+    for (uint32_t at : {t + 250, t + 350, t + 450})
+        r.fake.probe_at(at);
     r.fake.on_idle = [&](FakePlatform& f) {
         auto& app = ui::App::get();
         if (f.now_ms() == t + 250) {
             chosen = vybrana_sada;
-            loaded_before_back = app.loaded<FrmPexSel>();
+            game_opened = app.active() == app.find<FrmPexeso>() && !app.loaded<FrmPexSel>();
         }
-        if (f.now_ms() == t + 350) {
+        if (f.now_ms() == t + 350)
+            chooser_back = app.active() == app.find<FrmPexSel>() && !app.loaded<FrmPexeso>();
+        if (f.now_ms() == t + 450) {
             loaded_after_back = app.loaded<FrmPexSel>();
             menu_after_back = app.active() == app.find<FrmSelect>();
         }
     };
-    r.fake.click(t + 300, pex(0).x, pex(0).y);
-    r.leave(t + 400);
+    r.leave(t + 500);
     r.run();
     EXPECT_EQ(r.code, 0);
     const Surface rest = r.shots[t + 60];
@@ -192,7 +196,8 @@ TEST(MemoryChooser, LightsOneSetAtATimeAndRemembersTheChoice)
     EXPECT_TRUE(r.shots[t + 130].same_pixels(expect)) << "set 1 stayed lit when moving straight to set 2";
     EXPECT_TRUE(r.shots[t + 150].same_pixels(r.shots[t + 130])) << "a move with a button held changed the lights";
     EXPECT_EQ(chosen, 3);
-    EXPECT_TRUE(loaded_before_back);
+    EXPECT_TRUE(game_opened) << "the set did not open the memory game";
+    EXPECT_TRUE(chooser_back) << "the game's back icon did not return to the chooser";
     EXPECT_FALSE(loaded_after_back) << "the chooser stayed loaded after its back icon";
     EXPECT_TRUE(menu_after_back) << "the back icon did not return to the menu";
 }
