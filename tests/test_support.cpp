@@ -173,6 +173,18 @@ void MiniTree::add_fifteen()
     write_file(data("ANIM/1/POZADI1.DAT"), "BAFO_CS\\KLIPY\\A.DAT,BAFO_CS\\KLIPY\\B.DAT");
 }
 
+void MiniTree::add_puzzle()
+{
+    auto d = [&](const std::string& f) { return data("PUZZLE/" + f); };
+    write_bitmap(d("BG.BMP"), pattern(800, 600, 400));
+    uint32_t seed = 410;
+    for (const char* f : {"ZPET.BMP", "ZAMI.BMP", "BAFO.BMP", "HELP.BMP", "NEJL.BMP", "SLOZ_1.BMP", "SLOZ_2.BMP",
+                          "SLOZ_3.BMP", "SLOZ_11.BMP", "SLOZ_21.BMP", "SLOZ_31.BMP"})
+        write_bitmap(d(f), pattern(60, 80, seed++));
+    write_bitmap(d("BAFO_ANI.BMP"), pattern(4 * 68, 91, 430));
+    write_tone(data("REC/PUZZLE.WAV"), 2000, 520);
+}
+
 void MiniTree::add_pexeso(int pictures)
 {
     auto d = [&](const std::string& f) { return data("PEXESO/" + f); };
