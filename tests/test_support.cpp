@@ -173,16 +173,27 @@ void MiniTree::add_fifteen()
     write_file(data("ANIM/1/POZADI1.DAT"), "BAFO_CS\\KLIPY\\A.DAT,BAFO_CS\\KLIPY\\B.DAT");
 }
 
-void MiniTree::add_puzzle()
+// A picture game's screen under BAFO_CS/dir: its background, lit and level icons, mouth strip and voice.
+void MiniTree::add_game_frame(const std::string& dir, const std::string& voice, uint32_t seed)
 {
-    auto d = [&](const std::string& f) { return data("PUZZLE/" + f); };
-    write_bitmap(d("BG.BMP"), pattern(800, 600, 400));
-    uint32_t seed = 410;
+    auto d = [&](const std::string& f) { return data(dir + "/" + f); };
+    write_bitmap(d("BG.BMP"), pattern(800, 600, seed));
     for (const char* f : {"ZPET.BMP", "ZAMI.BMP", "BAFO.BMP", "HELP.BMP", "NEJL.BMP", "SLOZ_1.BMP", "SLOZ_2.BMP",
                           "SLOZ_3.BMP", "SLOZ_11.BMP", "SLOZ_21.BMP", "SLOZ_31.BMP"})
-        write_bitmap(d(f), pattern(60, 80, seed++));
-    write_bitmap(d("BAFO_ANI.BMP"), pattern(4 * 68, 91, 430));
-    write_tone(data("REC/PUZZLE.WAV"), 2000, 520);
+        write_bitmap(d(f), pattern(60, 80, ++seed));
+    write_bitmap(d("BAFO_ANI.BMP"), pattern(4 * 68, 91, ++seed));
+    write_tone(data("REC/" + voice), 2000, 520);
+}
+
+void MiniTree::add_puzzle()
+{
+    add_game_frame("PUZZLE", "PUZZLE.WAV", 400);
+}
+
+void MiniTree::add_tetris()
+{
+    add_game_frame("TETRIS", "TETRIS.WAV", 500);
+    write_tone(dir / "TUTUTU.WAV", 400, 1200);
 }
 
 void MiniTree::add_pexeso(int pictures)

@@ -47,8 +47,11 @@ struct MiniTree {
     void add_choosers();
     // The fifteen puzzle's screen, picture 1 of set 1 (pattern 240) and its win sequence of two clips.
     void add_fifteen();
+    void add_game_frame(const std::string& dir, const std::string& voice, uint32_t seed);
     // The jigsaw's screen (its picture and clips are the fifteen puzzle's: call add_fifteen too).
     void add_puzzle();
+    // The falling-blocks screen (its picture and clips are the fifteen puzzle's too).
+    void add_tetris();
     // The memory game's screen, the card back and four sets of `pictures` faces each.
     static constexpr int kCardW = 118, kCardH = 116;
     void add_pexeso(int pictures = 14);

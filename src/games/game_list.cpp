@@ -3,6 +3,7 @@
 #include "games/frm_15.h"
 #include "games/frm_pexeso.h"
 #include "games/frm_puzzle.h"
+#include "games/frm_tetris.h"
 #include "menus/game_screens.h"
 #include "ui/app.h"
 
@@ -12,6 +13,7 @@ void register_all_games()
 {
     register_game_screen("15", []() -> ui::Form& { return ui::App::get().form<Frm15>(); });
     register_game_screen("PUZZLE", []() -> ui::Form& { return ui::App::get().form<FrmPuzzle>(); });
+    register_game_screen("TETRIS", []() -> ui::Form& { return ui::App::get().form<FrmTetris>(); });
     register_game_screen("PEXESO", []() -> ui::Form& { return ui::App::get().form<FrmPexeso>(); });
 }
 

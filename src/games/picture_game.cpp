@@ -253,6 +253,7 @@ void PictureGame::win()
     prehraj_fanfaru();
     const ClipTarget clips = clip_target();
     prehraj_sekvenci(sekvence_obrazku(vybrany_obrazek), *clips.box, clips.at.x, clips.at.y, 1, clips.after_frame);
+    after_clips();
     zobraz_kurzor();
     if (app.quitting())
         return;

@@ -75,9 +75,11 @@ protected:
     virtual const Surface& hint_picture() const { return pic_original; }
     virtual long result() const { return m_seconds; }
     // Steps of the win a board adds: its first (the last tile), just before the
-    // fanfare (a sound to finish), after the results (the next game's start).
+    // fanfare (a sound to finish), after the clips (the board shown again), after
+    // the results (the next game's start).
     virtual void on_win_board() {}
     virtual void before_fanfare() {}
+    virtual void after_clips() {}
     virtual void after_win() {}
     virtual ClipTarget clip_target() { return {&nosic, {kPictureArea.x, kPictureArea.y}, nullptr}; }
 
