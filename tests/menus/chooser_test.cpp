@@ -135,11 +135,12 @@ TEST(PictureChooser, AMissingThumbnailLeavesAnEmptyFrameAndTheRestWork)
     r.fake.click(t + 100, chooser(11).x, chooser(11).y);  // set 2, thumbnail 4 missing
     r.fake.move(t + 150, 790, 300);
     r.shot_at(t + 200);
-    r.fake.click(t + 300, chooser(5).x, chooser(5).y);
+    r.fake.click(t + 300, chooser(5).x, chooser(5).y);  // opens the jigsaw
     Seen pick;
     see_at(r, t + 350, pick);
-    r.fake.click(t + 400, chooser(0).x, chooser(0).y);
-    r.leave(t + 500);
+    r.fake.click(t + 400, 60, 568);  // the jigsaw's back icon
+    r.fake.click(t + 500, chooser(0).x, chooser(0).y);
+    r.leave(t + 600);
     r.run();
     EXPECT_EQ(r.code, 0);
     const Point at = FrmSelPic::thumbnail_at(4);
