@@ -4,6 +4,7 @@
 #include "results/frm_tabulka.h"
 #include "results/results_table.h"
 #include "services/globals.h"
+#include "games/game_screen.h"
 #include "test_support.h"
 #include "ui/app.h"
 
@@ -78,28 +79,13 @@ struct FourIconGame : TimedGame {
     FourIconGame() : TimedGame(config()) {}
 };
 
-class FrameTest : public ::testing::Test {
+class FrameTest : public test::GameScreen<TimedGame> {
 protected:
     void SetUp() override
     {
-        tree.add_fifteen();
-        set_platform(&fake);
-        ui::App::get().reset();
-        reset_globals();
-        cesta_dat = cesta_hry = tree.dir.path();
-        vybrany_obrazek = tree.data("ANIM/1/POZADI1.BMP");
-        game = &ui::App::get().form<TimedGame>();
-        ui::App::get().show(*game);
-        ui::App::get().dispatch_pending();
+        GameScreen::SetUp();
+        game = g;
     }
-    void TearDown() override
-    {
-        ui::App::get().reset();
-        set_platform(nullptr);
-    }
-    void run_to(uint32_t t) { ui::App::get().wait_dispatch(t); }
-    test::MiniTree tree;
-    FakePlatform fake;
     TimedGame* game = nullptr;
 };
 

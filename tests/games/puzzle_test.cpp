@@ -4,6 +4,7 @@
 #include "results/frm_tabulka.h"
 #include "results/results_table.h"
 #include "services/globals.h"
+#include "games/game_screen.h"
 #include "test_support.h"
 #include "ui/app.h"
 
@@ -58,27 +59,9 @@ TEST(PuzzleBoard, CellsPiecesShuffleAndSolved)
 
 namespace {
 
-class PuzzleScreen : public ::testing::Test {
+class PuzzleScreen : public test::GameScreen<FrmPuzzle> {
 protected:
-    void SetUp() override
-    {
-        tree.add_fifteen();
-        tree.add_puzzle();
-        set_platform(&fake);
-        ui::App::get().reset();
-        reset_globals();
-        cesta_dat = cesta_hry = tree.dir.path();
-        vybrany_obrazek = tree.data("ANIM/1/POZADI1.BMP");
-        g = &ui::App::get().form<FrmPuzzle>();
-        ui::App::get().show(*g);
-        ui::App::get().dispatch_pending();
-    }
-    void TearDown() override
-    {
-        fake.on_idle = nullptr;
-        ui::App::get().reset();
-        set_platform(nullptr);
-    }
+    PuzzleScreen() : GameScreen(&test::MiniTree::add_puzzle) {}
     Point centre(int cell) const
     {
         const auto& gr = g->board().grid();
@@ -100,10 +83,6 @@ protected:
         ui::App::get().present();
         return ui::App::get().frame().crop(r);
     }
-    test::MiniTree tree;
-    FakePlatform fake;
-    FrmPuzzle* g = nullptr;
-    uint32_t t = 0;
 };
 
 }  // namespace

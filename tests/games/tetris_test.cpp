@@ -4,6 +4,7 @@
 #include "results/frm_tabulka.h"
 #include "results/results_table.h"
 #include "services/globals.h"
+#include "games/game_screen.h"
 #include "test_support.h"
 #include "ui/app.h"
 
@@ -170,32 +171,9 @@ TEST(TetrisField, ArrowKeysAndTheirRefusals)
 
 namespace {
 
-class TetrisScreen : public ::testing::Test {
+class TetrisScreen : public test::GameScreen<FrmTetris> {
 protected:
-    void SetUp() override
-    {
-        tree.add_fifteen();
-        tree.add_tetris();
-        set_platform(&fake);
-        ui::App::get().reset();
-        reset_globals();
-        cesta_dat = cesta_hry = tree.dir.path();
-        vybrany_obrazek = tree.data("ANIM/1/POZADI1.BMP");
-        g = &ui::App::get().form<FrmTetris>();
-        ui::App::get().show(*g);
-        ui::App::get().dispatch_pending();
-    }
-    void TearDown() override
-    {
-        fake.on_idle = nullptr;
-        ui::App::get().reset();
-        set_platform(nullptr);
-    }
-    void run_to(uint32_t at) { ui::App::get().wait_dispatch(t = at); }
-    test::MiniTree tree;
-    FakePlatform fake;
-    FrmTetris* g = nullptr;
-    uint32_t t = 0;
+    TetrisScreen() : GameScreen(&test::MiniTree::add_tetris) {}
 };
 
 }  // namespace
