@@ -33,23 +33,16 @@ void Frm15::on_load()
 {
     PictureGame::on_load();
     // The screen's own pointers: one while the board shuffles, one over a tile that can slide.
-    if (load_bitmap(file("KURZOR.BMP"), m_shuffle_image) == kBitmapOk)
-        m_shuffle_pointer = Cursor{CursorKind::Custom, &m_shuffle_image, 2, 2};
-    else
-        m_shuffle_pointer = Cursor{CursorKind::Busy};
-    if (load_bitmap(file("RUKA.BMP"), m_hand_image) == kBitmapOk)
-        m_hand_pointer = Cursor{CursorKind::Custom, &m_hand_image, 8, 1};
-    else
-        m_hand_pointer = ui::App::get().hot_pointer;
+    m_pointers.load(file(""), ui::App::get().hot_pointer);
     for (auto* a : klik_ico)
-        a->pointer = m_hand_pointer;
+        a->pointer = m_pointers.hand;
     m_board.reset();
 }
 
 void Frm15::zamichej(int kolikrat)
 {
     auto& app = ui::App::get();
-    app.set_screen_pointer(m_shuffle_pointer);
+    app.set_screen_pointer(m_pointers.busy);
     set_enabled(false);
     FifteenBoard::Dir previous = FifteenBoard::Dir::None;
     m_moves = 0;
@@ -147,7 +140,7 @@ void Frm15::on_mouse_move(const ui::MouseArgs& a)
     // Over a tile that can slide the pointer says so.
     auto& app = ui::App::get();
     if (m_board.move_at(a.form_x, a.form_y))
-        pointer = m_hand_pointer;
+        pointer = m_pointers.hand;
     else
         pointer = Cursor{};
     app.set_screen_pointer(std::nullopt);

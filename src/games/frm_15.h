@@ -29,8 +29,7 @@ private:
 
     FifteenBoard m_board;
     int m_moves = 0;
-    Surface m_shuffle_image, m_hand_image;
-    Cursor m_shuffle_pointer, m_hand_pointer;
+    ScreenPointers m_pointers;  // busy while shuffling; the paw over a tile that can slide
 };
 
 }  // namespace bafo

@@ -77,20 +77,13 @@ void FrmPexeso::on_load()
     nakresli_uroven();
     if (load_bitmap(pexeso_file("BACK.BMP"), zadni_strana) != kBitmapOk)
         zadni_strana = Surface(118, 116, 0xFF9F43);
-    if (load_bitmap(pexeso_file("KURZOR.BMP"), m_busy_image) == kBitmapOk)
-        m_busy_pointer = Cursor{CursorKind::Custom, &m_busy_image, 2, 2};
-    else
-        m_busy_pointer = Cursor{CursorKind::Busy};
-    if (load_bitmap(pexeso_file("RUKA.BMP"), m_hand_image) == kBitmapOk)
-        m_hand_pointer = Cursor{CursorKind::Custom, &m_hand_image, 8, 1};
-    else
-        m_hand_pointer = ui::App::get().hot_pointer;
+    m_pointers.load(pexeso_file(""), ui::App::get().hot_pointer);
     m_table.lay_out(PexesoTable::columns_of(m_level));
     naloaduj_klikaci_karticky();
     rozdej_od_zacatku();
     for (auto* a : cmd_label) {
         a->marked = false;
-        a->pointer = m_hand_pointer;
+        a->pointer = m_pointers.hand;
     }
 }
 
@@ -349,7 +342,7 @@ void FrmPexeso::konec_hry()
 void FrmPexeso::busy_pointer(bool on)
 {
     if (on)
-        ui::App::get().set_screen_pointer(m_busy_pointer);
+        ui::App::get().set_screen_pointer(m_pointers.busy);
     else
         ui::App::get().set_screen_pointer(std::nullopt);
 }

@@ -69,8 +69,7 @@ private:
     Surface zadni_strana, zaloha_pozadi, michacka;
     int m_level = 1;
     std::unique_ptr<Highlighter> m_highlight;
-    Surface m_busy_image, m_hand_image;
-    Cursor m_busy_pointer, m_hand_pointer;
+    ScreenPointers m_pointers;
 };
 
 }  // namespace bafo

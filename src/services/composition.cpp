@@ -58,6 +58,15 @@ void sloz_panel(ui::PictureBox& box, const Surface& panel, const Surface& under,
     box.layers.set_picture(composed);
 }
 
+void ScreenPointers::load(const std::string& dir, const Cursor& hot)
+{
+    // Hot spots: the busy arrow's tip, the paw's fingertip.
+    busy = load_bitmap(join_path(dir, "KURZOR.BMP"), busy_image) == kBitmapOk ? Cursor{CursorKind::Custom, &busy_image, 2, 2}
+                                                                              : Cursor{CursorKind::Busy};
+    hand = load_bitmap(join_path(dir, "RUKA.BMP"), hand_image) == kBitmapOk ? Cursor{CursorKind::Custom, &hand_image, 8, 1}
+                                                                           : hot;
+}
+
 Highlighter::Highlighter(ui::Layers& target, std::vector<ui::HotArea*> areas, std::vector<Icon> icons)
     : m_target(target), m_areas(std::move(areas)), m_icons(std::move(icons))
 {

@@ -2,6 +2,7 @@
 // cycle of icons, one-bit masks and the transparent copy.
 #pragma once
 
+#include "platform/platform.h"
 #include "platform/surface.h"
 #include "ui/control.h"
 #include "ui/layers.h"
@@ -22,6 +23,16 @@ bool pruhledna_kopie(const Surface& src, int w, int h, uint32_t key, const Surfa
 // Lays `panel` over what lies under it at (x, y) of `under`, with the panel's
 // pixel (0, 0) as the transparent colour, into `box`'s persistent image.
 void sloz_panel(ui::PictureBox& box, const Surface& panel, const Surface& under, int x, int y);
+
+// A screen's own pointers, drawn in its directory: KURZOR.BMP while the
+// screen is busy, RUKA.BMP over what can be clicked. Missing ones fall back
+// to the system's busy pointer and the common hot-area pointer.
+struct ScreenPointers {
+    Surface busy_image, hand_image;
+    Cursor busy{CursorKind::Busy}, hand{CursorKind::Hand};
+    // `dir` is a full directory path; `hot` is the pointer over hot areas.
+    void load(const std::string& dir, const Cursor& hot);
+};
 
 // The icons of a screen that light up under the pointer: one backup and the
 // marks of the hot areas.
