@@ -494,12 +494,12 @@ IconArt shuffle_icon(const Rect& hot, bool lit, const TileFace& face)
 namespace {
 
 // 3: Bafo, small, standing on the front board at the strip's place.
-Bafo mascot(Mouth m, bool lit)
+Bafo mascot(Mouth m, bool lit, double scale)
 {
     const Rect& r = kLit[kMascot];
     Bafo b;
-    // The ears and their shadow nearly fill the strip's width.
-    b.scale = lit ? 0.262 : 0.25;
+    // The ears and their shadow nearly fill the strip's width (at 0.25).
+    b.scale = lit ? scale * 0.262 / 0.25 : scale;
     b.x = r.x + r.w / 2.0 - 1.5;
     b.y = r.y + r.h - 6;
     b.mouth = m;
@@ -515,9 +515,9 @@ Bafo mascot(Mouth m, bool lit)
 
 }  // namespace
 
-IconArt mascot_icon(Mouth m, bool lit)
+IconArt mascot_icon(Mouth m, bool lit, double scale)
 {
-    const Bafo b = mascot(m, lit);
+    const Bafo b = mascot(m, lit, scale);
     const BafoPoints p = bafo_points(b);
     auto draw = [=](cairo_t* cr) { draw_bafo(cr, b); };
     auto shape = [=](cairo_t* g) {
@@ -697,18 +697,21 @@ IconArt best_icon(const Rect& hot, bool lit)
 // --- pictures of icons ------------------------------------------------------------
 
 // The icon's rectangle of the bare theatre with the icon on it.
-Canvas icon_picture(const Canvas& bare, const Rect& r, bool lit, const IconArt& art)
+Canvas icon_picture(const Canvas& bare, const Rect& r, bool lit, const IconArt& art, const std::vector<Box>& keep_clear)
 {
     Canvas c = bare.crop(r.x, r.y, r.w, r.h);
     cairo_t* cr = c.cr();
     if (lit) {
         const Box inside{0, 0, double(r.w), double(r.h)};
+        std::vector<Box> avoid;
+        for (const Box& b : keep_clear)
+            avoid.push_back(Box{b.x - r.x, b.y - r.y, b.w, b.h});
         glow(c, [&](cairo_t* g) {
             cairo_save(g);
             cairo_translate(g, -r.x, -r.y);
             art.glow(g);
             cairo_restore(g);
-        }, pal::glow, 10, 2.4, &inside);
+        }, pal::glow, 10, 2.4, &inside, avoid);
     }
     cairo_save(cr);
     cairo_translate(cr, -r.x, -r.y);
