@@ -48,7 +48,7 @@ constexpr std::array<Rect, 6> kHot = {{{15, 545, 87, 52},
 // its hot area and reaches into the cards' place no further than it must).
 constexpr std::array<Rect, 6> kLit = {{{0, 515, kBackCornerW, kBackCornerH},
                                        {243, 509, 80, 91},
-                                       {512, 515, 64, 85},
+                                       {512, 515, 68, 85},
                                        {732, 509, 68, 91},
                                        {744, 0, 56, 88},
                                        {0, 0, 72, 58}}};
@@ -56,8 +56,9 @@ constexpr Rect kLabel = {375, 25, 50, 30};  // the count of turns, dark digits
 
 // Where the icons are drawn: below the last row of cards (it ends at y 525)
 // and above the first (from y 58), inside their hot areas.
-constexpr Rect kShuffleArt = {515, 527, 57, 70};
+constexpr Rect kShuffleArt = {517, 527, 57, 70};
 constexpr Rect kBestArt = {5, -3, 62, 57};
+constexpr double kMascotScale = 0.235;  // a little under the picture games' Bafo, his ears clear of the cards
 
 // The felt mat under every level's grid, with a margin.
 constexpr Box kMat = {35, 48, 738, 488};
@@ -454,7 +455,7 @@ IconArt icon_art(int i, bool lit, int level = 1, Mouth m = Mouth::Closed)
     switch (i) {
     case kLevel: return frame::level_icon(kHot[kLevel], level, lit);
     case kShuffle: return new_deal_icon(lit);
-    case kMascot: return frame::mascot_icon(m, lit);
+    case kMascot: return frame::mascot_icon(m, lit, kMascotScale);
     case kShowAll: return show_all_icon(lit);
     case kBest: return frame::best_icon(kBestArt, lit);
     default: throw std::logic_error("the back icon is the shared corner board");
@@ -512,7 +513,10 @@ void run(const std::filesystem::path& root)
 
     auto picture = [&](int i, bool lit, int level = 1, Mouth m = Mouth::Closed) {
         const Rect& r = kLit[size_t(i)];
-        Canvas c = frame::icon_picture(bare, r, lit, icon_art(i, lit, level, m));
+        // The glow stays off the cards' place: where a picture reaches there it is plain table.
+        const Rect g = grid(3);
+        const std::vector<Box> cards = {Box{double(g.x), double(g.y), double(g.w), double(g.h)}};
+        Canvas c = frame::icon_picture(bare, r, lit, icon_art(i, lit, level, m), cards);
         frame::require_clear_edge(c, bare, r, "icon " + std::to_string(i) + (lit ? " lit" : ""));
         return c;
     };
