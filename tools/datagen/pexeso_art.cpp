@@ -282,15 +282,16 @@ void mini_back(cairo_t* cr, double x, double y, double w, double h, double r)
     paw(cr, cx, cy + br * 0.12, br * 0.038);
 }
 
-// The plate where the game writes how many turns the child took, with a
-// little pair of face-down cards leaning on it: "turns of cards".
+// The plate where the game writes how many turns the child took: a cream card
+// in front of a gold plaque, with a little pair of face-down cards leaning on
+// it ("turns of cards"). Nothing of it reaches the first row of cards.
 void count_plate(cairo_t* cr)
 {
-    const double x = kLabel.x - 12, y = kLabel.y - 12, w = kLabel.w + 24, h = 44;
+    const double gx = kLabel.x - 14, gy = kLabel.y - 16, gw = kLabel.w + 28, gh = 40;
     for (int k : {-1, 1}) {
-        const double cx = k < 0 ? x + 2 : x + w - 2;
+        const double cx = k < 0 ? gx - 3 : gx + gw + 3;
         cairo_save(cr);
-        cairo_translate(cr, cx, y + 22);
+        cairo_translate(cr, cx, gy + 20);
         cairo_rotate(cr, k * 0.32);
         set_rgb(cr, 0x1A0F08, 0.25);
         rounded_rect(cr, -9, -10, 20, 23, 3);
@@ -299,12 +300,12 @@ void count_plate(cairo_t* cr)
         mini_back(cr, -9, -10, 16, 19, 2);
         cairo_restore(cr);
     }
-    paint_shape(cr, [=](cairo_t* g) { rounded_rect(g, x, y, w, h, 10); }, Style{kGold, 0.4, pal::outline, 2.5, true});
-    paint_shape(cr, [=](cairo_t* g) { rounded_rect(g, x + 4, y + 4, w - 8, h - 6, 7); },
-                Style{0xFFFAEE, 0.0, darken(kGoldDark, 0.1), 1.2, false});
-    // Gold rivets in the rim's corners.
-    for (double rx : {x + 5.5, x + w - 5.5})
-        paint_shape(cr, [=](cairo_t* g) { ellipse(g, rx, y + h - 4, 1.8, 1.8); }, Style{kGoldDark, 0.5, kGoldDark, 0, false});
+    paint_shape(cr, [=](cairo_t* g) { rounded_rect(g, gx, gy, gw, gh, 10); }, Style{kGold, 0.4, pal::outline, 2.2, true});
+    for (double rx : {gx + 7, gx + gw - 7})
+        paint_shape(cr, [=](cairo_t* g) { ellipse(g, rx, gy + 6.5, 2, 2); }, Style{kGoldDark, 0.5, kGoldDark, 0, false});
+    // The cream card: the label with a few pixels round it, its outline ending above y 58.
+    const double px = kLabel.x - 8, py = kLabel.y - 6, pw = kLabel.w + 16, ph = kLabel.h + 7;
+    paint_shape(cr, [=](cairo_t* g) { rounded_rect(g, px, py, pw, ph, 7); }, Style{0xFFFAEE, 0.0, pal::outline, 1.6, false});
 }
 
 Canvas bare_table()
