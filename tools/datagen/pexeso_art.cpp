@@ -207,7 +207,8 @@ void felt_mat(Canvas& c, Rng& rng)
             const double r = std::sqrt(u * u * 0.85 + v * v);
             const double edge = std::pow(std::clamp((r - 0.45) / 0.75, 0.0, 1.0), 2);
             const size_t i = size_t(y) * size_t(w) + size_t(x);
-            double shade = 0.06 * (1 - (y + 0.5) / h) - 0.22 * edge + 4.0 * coarse[i] * 0.03 + 1.6 * fine[i] * 0.03;
+            // Lit a little from the top, darker at the rim, fibres over it.
+            const double shade = 0.06 * (1 - (y + 0.5) / h) - 0.22 * edge + 0.12 * coarse[i] + 0.048 * fine[i];
             const uint32_t col = shade >= 0 ? lighten(kFelt, shade) : darken(kFelt, -shade);
             d[size_t(y) * size_t(stride) + size_t(x)] = 0xFF000000u | col;
         }
