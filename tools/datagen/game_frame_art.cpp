@@ -38,6 +38,8 @@ double cy_of(const Rect& r) { return r.y + r.h / 2.0; }
 
 Style flat(uint32_t fill, double lw = 2, double shade = 0.3) { return Style{fill, shade, pal::outline, lw, false}; }
 
+}  // namespace
+
 // A small four-pointed twinkle.
 void twinkle(cairo_t* cr, double x, double y, double r)
 {
@@ -56,6 +58,8 @@ void twinkle(cairo_t* cr, double x, double y, double r)
     cairo_fill(cr);
     cairo_restore(cr);
 }
+
+namespace {
 
 // --- the bare theatre -------------------------------------------------------------
 
@@ -325,13 +329,6 @@ Rect visible(const Rect& r)
     return Rect{x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
 }
 
-// Each icon is drawn in screen coordinates, centred in its hot area. The lit
-// look is the same picture a little larger and brighter.
-struct IconArt {
-    std::function<void(cairo_t*)> draw;
-    PathFn glow;  // around the lit look
-};
-
 // 0: back. The orange pill with the white arrow, as on the picture chooser.
 IconArt back_icon(const Rect& hot, bool lit)
 {
@@ -346,6 +343,8 @@ IconArt back_icon(const Rect& hot, bool lit)
     };
     return IconArt{draw, pill};
 }
+
+}  // namespace
 
 // 1: level. A rosette in the level's colour (green, orange, red: easy to hard)
 // with one, two or three stars.
@@ -393,6 +392,8 @@ IconArt level_icon(const Rect& hot, int level, bool lit)
     return IconArt{draw, [=](cairo_t* g) { ellipse(g, cx, cy, r, r); }};
 }
 
+namespace {
+
 // A tiny picture on a tile: which part of a sunny meadow it shows.
 void tile_picture(cairo_t* cr, double x, double y, double t, bool top_part)
 {
@@ -422,8 +423,10 @@ void tile_picture(cairo_t* cr, double x, double y, double t, bool top_part)
     cairo_restore(cr);
 }
 
+}  // namespace
+
 // 2: shuffle, new game. Two picture tiles trading places, round arrows between them.
-IconArt shuffle_icon(const Rect& hot, bool lit)
+IconArt shuffle_icon(const Rect& hot, bool lit, const TileFace& face)
 {
     const double cx = cx_of(hot), cy = cy_of(hot);
     const double s = lit ? 1.07 : 1.0;
@@ -436,11 +439,15 @@ IconArt shuffle_icon(const Rect& hot, bool lit)
         paint_shape(cr, [=](cairo_t* g) { rounded_rect(g, -t / 2, -t / 2, t, t, 4); },
                     Style{pal::white, 0.0, pal::outline, 2, !lit, 2.5, 0.25});
         const double in = t - 6;
-        tile_picture(cr, -in / 2, -in / 2, in, top);
-        set_rgb(cr, pal::outline, 0.5);
-        cairo_set_line_width(cr, 1);
-        cairo_rectangle(cr, -in / 2, -in / 2, in, in);
-        cairo_stroke(cr);
+        if (face) {
+            face(cr, -in / 2, -in / 2, in, top);
+        } else {
+            tile_picture(cr, -in / 2, -in / 2, in, top);
+            set_rgb(cr, pal::outline, 0.5);
+            cairo_set_line_width(cr, 1);
+            cairo_rectangle(cr, -in / 2, -in / 2, in, in);
+            cairo_stroke(cr);
+        }
         cairo_restore(cr);
     };
     auto arrow = [=](cairo_t* cr, int side) {
@@ -484,13 +491,15 @@ IconArt shuffle_icon(const Rect& hot, bool lit)
     return IconArt{draw, shape};
 }
 
+namespace {
+
 // 3: Bafo, small, standing on the front board at the strip's place.
-Bafo mascot(Mouth m, bool lit)
+Bafo mascot(Mouth m, bool lit, double scale)
 {
     const Rect& r = kLit[kMascot];
     Bafo b;
-    // The ears and their shadow nearly fill the strip's width.
-    b.scale = lit ? 0.262 : 0.25;
+    // The ears and their shadow nearly fill the strip's width (at 0.25).
+    b.scale = lit ? scale * 0.262 / 0.25 : scale;
     b.x = r.x + r.w / 2.0 - 1.5;
     b.y = r.y + r.h - 6;
     b.mouth = m;
@@ -504,9 +513,11 @@ Bafo mascot(Mouth m, bool lit)
     return b;
 }
 
-IconArt mascot_icon(Mouth m, bool lit)
+}  // namespace
+
+IconArt mascot_icon(Mouth m, bool lit, double scale)
 {
-    const Bafo b = mascot(m, lit);
+    const Bafo b = mascot(m, lit, scale);
     const BafoPoints p = bafo_points(b);
     auto draw = [=](cairo_t* cr) { draw_bafo(cr, b); };
     auto shape = [=](cairo_t* g) {
@@ -515,6 +526,8 @@ IconArt mascot_icon(Mouth m, bool lit)
     };
     return IconArt{draw, shape};
 }
+
+namespace {
 
 // 4: hint. An easel with the little picture on it: "show me the picture".
 IconArt hint_icon(const Rect& hot_area, bool lit)
@@ -605,6 +618,8 @@ IconArt hint_icon(const Rect& hot_area, bool lit)
     return IconArt{draw, shape};
 }
 
+}  // namespace
+
 // 5: best results. A gold cup with a red star.
 IconArt best_icon(const Rect& hot, bool lit)
 {
@@ -682,18 +697,21 @@ IconArt best_icon(const Rect& hot, bool lit)
 // --- pictures of icons ------------------------------------------------------------
 
 // The icon's rectangle of the bare theatre with the icon on it.
-Canvas icon_picture(const Canvas& bare, const Rect& r, bool lit, const IconArt& art)
+Canvas icon_picture(const Canvas& bare, const Rect& r, bool lit, const IconArt& art, const std::vector<Box>& keep_clear)
 {
     Canvas c = bare.crop(r.x, r.y, r.w, r.h);
     cairo_t* cr = c.cr();
     if (lit) {
         const Box inside{0, 0, double(r.w), double(r.h)};
+        std::vector<Box> avoid;
+        for (const Box& b : keep_clear)
+            avoid.push_back(Box{b.x - r.x, b.y - r.y, b.w, b.h});
         glow(c, [&](cairo_t* g) {
             cairo_save(g);
             cairo_translate(g, -r.x, -r.y);
             art.glow(g);
             cairo_restore(g);
-        }, pal::glow, 10, 2.4, &inside);
+        }, pal::glow, 10, 2.4, &inside, avoid);
     }
     cairo_save(cr);
     cairo_translate(cr, -r.x, -r.y);
@@ -718,6 +736,8 @@ void require_clear_edge(const Canvas& pic, const Canvas& bare, const Rect& r, co
                                          std::to_string(x) + ", " + std::to_string(y) + ")");
         }
 }
+
+namespace {
 
 bool overlap(const Rect& a, const Rect& b)
 {

@@ -53,6 +53,29 @@ void expect_frame(std::vector<Expect>& out, const Look& look);
 // Mouth strip: four frames of this size side by side, laid at (kLit[kMascot].x, .y).
 inline constexpr int kMouthW = 68, kMouthH = 91;
 
+// The icons' drawings, for a screen that lays them on its own ground (the
+// memory game). Each is drawn in screen coordinates, centred in the hot area it
+// is given; the lit look is the same picture a little larger and brighter.
+struct IconArt {
+    std::function<void(cairo_t*)> draw;
+    art::PathFn glow;  // around the lit look
+};
+IconArt level_icon(const Rect& hot, int level, bool lit);
+IconArt best_icon(const Rect& hot, bool lit);
+IconArt mascot_icon(art::Mouth m, bool lit, double scale = 0.25);  // Bafo standing in kLit[kMascot]
+// What a tile of the shuffle icon shows inside its white border: a square at
+// (x, y), t wide; `top` tells the upper tile from the lower one.
+using TileFace = std::function<void(cairo_t* cr, double x, double y, double t, bool top)>;
+IconArt shuffle_icon(const Rect& hot, bool lit, const TileFace& face = {});  // default: picture tiles
+void twinkle(cairo_t* cr, double x, double y, double r);
+// The rectangle r of `ground` with the icon on it, glowing when lit; the glow
+// fades out before the `keep_clear` boxes (screen coordinates).
+art::Canvas icon_picture(const art::Canvas& ground, const Rect& r, bool lit, const IconArt& icon,
+                         const std::vector<art::Box>& keep_clear = {});
+// Throws unless the picture's outer pixels are the ground's own: it is copied
+// over the screen as a rectangle, and an icon touching its edge would be cut off.
+void require_clear_edge(const art::Canvas& pic, const art::Canvas& ground, const Rect& r, const std::string& what);
+
 // Pointer images, 32 x 32, the key colour (pixel (0, 0)) transparent.
 // A paw pointing up at a tile that can move; its fingertip is the hot spot.
 inline constexpr int kHandHotX = 8, kHandHotY = 1;
