@@ -67,7 +67,9 @@ for level in 2 3 1; do
     read -r x y < <(card_xy $cols $((4 * cols)))
     same "03-level-$level" "$x" "$y" "$cw" "$ch" "$back" && ok "level $level deals $((4 * cols)) cards" \
         || fail "the last card of level $level is not face down"
-    same "03-level-$level" 243 509 $(size_of "$pex/SLOZ_$level.BMP") "$pex/SLOZ_$level.BMP" \
+    # Below the last row of cards, which the icon's top rows lie under.
+    read -r iw ih < <(size_of "$pex/SLOZ_$level.BMP")
+    same "03-level-$level" 243 526 "$iw" $((ih - 17)) "$pex/SLOZ_$level.BMP" 0 17 \
         && ok "the level icon shows level $level" || fail "the level icon does not show level $level"
 done
 
