@@ -55,14 +55,19 @@ void FrmTetris::on_load()
     m_level = 1;
     m_speed = TetrisField::speed_of(1);
     m_field.set_columns(8);
-    Surface preview(kPreview.w, kPreview.h);
-    preview.stretch(pic_original, {0, 0, 640, 480}, preview.rect());
-    draw_both(preview, kPreview.x, kPreview.y);
     zmenseny_pic_zdroj = Surface(TetrisField::kWidth, TetrisField::kPictureHeight);
     zmenseny_pic_zdroj.stretch(pic_original, {0, 0, 640, 480}, zmenseny_pic_zdroj.rect());
     hraci_pole.set_rect(kField);
     hraci_pole.layers.resize(kField.w, kField.h, 0);
     kosticka.set_size(m_field.cell_w(), m_field.cell_h());
+}
+
+void FrmTetris::paint_start_board()
+{
+    // No picture area here: the picture stands small beside the field.
+    Surface preview(kPreview.w, kPreview.h);
+    preview.stretch(pic_original, {0, 0, 640, 480}, preview.rect());
+    draw_both(preview, kPreview.x, kPreview.y);
 }
 
 void FrmTetris::reset_for_level()

@@ -24,6 +24,7 @@ public:
     const ui::PictureBox& play_field() const { return hraci_pole; }
 
 protected:
+    void paint_start_board() override;
     void new_game() override { start_hry(); }
     void reset_for_level() override;
     void stop_game() override { stop_hry(); }

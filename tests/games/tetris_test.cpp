@@ -279,6 +279,18 @@ TEST_F(TetrisScreen, BestResultsPauseTheFallAndTheHelpFreezesIt)
     EXPECT_GT(g->field().top(), during) << "the fall did not go on after the help";
 }
 
+TEST_F(TetrisScreen, ThePictureStandsSmallBesideABlackField)
+{
+    ui::App::get().present();
+    const Surface& shown = ui::App::get().frame();
+    Surface want = tree.bitmap("TETRIS/BG.BMP");
+    Surface preview(FrmTetris::kPreview.w, FrmTetris::kPreview.h);
+    preview.stretch(test::pattern(640, 480, 240), {0, 0, 640, 480}, preview.rect());
+    want.blit(preview, FrmTetris::kPreview.x, FrmTetris::kPreview.y);
+    want.fill(FrmTetris::kField, 0);
+    EXPECT_TRUE(shown.same_pixels(want)) << "the screen is not its background, the preview and the black field";
+}
+
 TEST_F(TetrisScreen, LevelsSpeedsAndStopping)
 {
     struct Case {
