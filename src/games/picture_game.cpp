@@ -11,8 +11,6 @@
 #include "shell/settings.h"
 #include "ui/app.h"
 
-#include <algorithm>
-
 namespace bafo {
 
 std::vector<PictureGame::IconSpec> PictureGame::six_icons(const Rect (&areas)[6])
@@ -154,8 +152,10 @@ void PictureGame::game_started()
 
 void PictureGame::stopky_Timer()
 {
-    ++m_seconds;
-    set_label(vrat_minuty_sekundy(int(std::min<long>(m_seconds, 0x7FFFFFFF))));
+    // The count stops where a result can still be kept (32000 would only show the table).
+    if (m_seconds < ResultsTable::kBest)
+        ++m_seconds;
+    set_label(vrat_minuty_sekundy(int(m_seconds)));
 }
 
 void PictureGame::reset_for_level()
