@@ -196,6 +196,24 @@ void MiniTree::add_tetris()
     write_tone(dir / "TUTUTU.WAV", 400, 1200);
 }
 
+void MiniTree::add_kostky()
+{
+    add_game_frame("KOSTKY", "KOSTKY.WAV", 600);
+    uint32_t seed = 620;
+    for (const char* f : {"CUR_LEFT.BMP", "CUR_RIGHT.BMP", "CUR_UP.BMP", "CUR_DOWN.BMP", "CUR_PLOCHA.BMP"})
+        write_bitmap(data(std::string("KOSTKY/") + f), pattern(32, 32, seed++));
+    for (int i = 2; i <= 10; ++i)
+        write_bitmap(data("ANIM/1/POZADI" + std::to_string(i) + ".BMP"), pattern(640, 480, 240 + uint32_t(i)));
+    write_tone(dir / "SVIST.WAV", 200, 900);
+}
+
+void MiniTree::add_colorize()
+{
+    add_game_frame("COLORIZE", "MOZAIKA.WAV", 700);
+    write_tone(dir / "TUTUTU.WAV", 400, 1200);
+    write_tone(dir / "NOT_AVA.WAV", 300, 200);
+}
+
 void MiniTree::add_pexeso(int pictures)
 {
     auto d = [&](const std::string& f) { return data("PEXESO/" + f); };

@@ -52,6 +52,10 @@ struct MiniTree {
     void add_puzzle();
     // The falling-blocks screen (its picture and clips are the fifteen puzzle's too).
     void add_tetris();
+    // The cubes' screen with its five pointers, and the ten pictures of set 1 for their faces.
+    void add_kostky();
+    // The mosaic's screen.
+    void add_colorize();
     // The memory game's screen, the card back and four sets of `pictures` faces each.
     static constexpr int kCardW = 118, kCardH = 116;
     void add_pexeso(int pictures = 14);
