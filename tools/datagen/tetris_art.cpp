@@ -46,9 +46,9 @@ constexpr std::array<Rect, 4> kHot = {{{20, 545, 86, 46}, {180, 525, 71, 71}, {5
 constexpr std::array<Rect, 4> kLit = {{{0, 515, 124, 85}, {177, 509, 80, 91}, {577, 515, 72, 85}, {732, 509, 68, 91}}};
 
 // The sign with the arrow keys, hung from the pelmet above the easel.
-constexpr Box kSign = {56, 44, 216, 74};
+constexpr Box kSign = {56, 36, 216, 66};
 
-constexpr uint32_t kVelvet = 0x23A89B;    // the falling blocks' teal, as on its results table
+constexpr uint32_t kVelvet = 0x23A89B;    // the teal of the falling blocks' results table, deepened
 constexpr uint32_t kFieldBlack = 0x000000;
 constexpr uint32_t kCanvas = 0xFFFAEE;    // under the preview until the picture is painted
 constexpr uint32_t kWood = 0xC0834E;
@@ -101,6 +101,34 @@ void leg(cairo_t* cr, double x0, double y0, double x1, double y1, uint32_t wood,
     cairo_restore(cr);
 }
 
+// One square of a piece, lit from the top left.
+void block(cairo_t* cr, double x, double y, double t, uint32_t col)
+{
+    set_rgb(cr, pal::outline);
+    cairo_rectangle(cr, x - 0.5, y - 0.5, t + 1, t + 1);
+    cairo_fill(cr);
+    fill_vertical_gradient(cr, x + 0.3, y + 0.3, t - 0.6, t - 0.6, lighten(col, 0.3), col);
+    set_rgb(cr, pal::white, 0.6);
+    cairo_rectangle(cr, x + 1, y + 1, t * 0.35, 0.9);
+    cairo_fill(cr);
+}
+
+// A heap with a T-shaped gap and the T falling into it: the same sign as on
+// the falling blocks' results table.
+void emblem_blocks(cairo_t* cr, double r)
+{
+    const double t = r * 0.33;
+    const double bx = -t * 2, by = r * 0.45 + t * 0.2;
+    const int heap[][2] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, -1}, {2, -1}, {3, -1}, {3, -2}};
+    const uint32_t cols[] = {pal::blue, pal::blue, pal::grass, pal::grass, pal::sun, pal::violet, pal::violet, pal::orange};
+    for (int i = 0; i < 8; ++i)
+        block(cr, bx + heap[i][0] * t, by + heap[i][1] * t, t, cols[i]);
+    const int tee[][2] = {{0, 0}, {1, 0}, {2, 0}, {1, 1}};
+    const double fx = bx, fy = by - t * 4.3;
+    for (const auto& q : tee)
+        block(cr, fx + q[0] * t, fy + q[1] * t, t, pal::red);
+}
+
 // The easel the chosen picture stands on, in a gold frame like the field's.
 void easel(cairo_t* cr)
 {
@@ -117,14 +145,14 @@ void easel(cairo_t* cr)
     cairo_line_to(cr, cx - 110, kFloor + 2);
     cairo_stroke(cr);
     cairo_restore(cr);
-    // The back leg with its round knob above the frame, a crossbar, the front legs.
-    leg(cr, cx + 1, top - 26, cx + 3, kFloor - 16, darken(kWood, 0.22), 9);
-    paint_shape(cr, [=](cairo_t* g) { ellipse(g, cx + 1, top - 29, 7, 7); }, Style{frame::kGold, 0.5, pal::outline, 2, true, 2, 0.3});
+    // The back leg (its top carries the game's sign), a crossbar, the front legs.
+    leg(cr, cx + 1, top - 20, cx + 3, kFloor - 16, darken(kWood, 0.22), 9);
     leg(cr, cx - 112, ledge_y + 72, cx + 112, ledge_y + 72, darken(kWood, 0.1), 7);
     leg(cr, cx - 12, top + 12, cx - 116, kFloor, kWood, 10);
     leg(cr, cx + 12, top + 12, cx + 116, kFloor, kWood, 10);
     // The picture in its frame, then the ledge it rests on in front of its foot.
     frame::gold_rim(cr, kPreview, kPreviewRim);
+    frame::medallion(cr, cx + 1, top - 25, emblem_blocks);
     paint_shape(cr, [=](cairo_t* g) { rounded_rect(g, kPreview.x - 22, ledge_y, kPreview.w + 44, 12, 4); },
                 Style{lighten(kWood, 0.08), 0.35, pal::outline, 2.2, true, 3, 0.25});
     cairo_save(cr);
@@ -186,7 +214,7 @@ void keys_sign(cairo_t* cr)
                 Style{0xF6D9A8, 0.2, darken(0xEDBD7F, 0.25), 1.2, false});
     for (double cx : {b.x + 26, b.x + b.w - 26})
         paint_shape(cr, [=](cairo_t* g) { ellipse(g, cx, b.y + 4, 4, 4); }, Style{frame::kGold, 0.5, pal::outline, 1.5, false});
-    const double s = 52, gap = 12;
+    const double s = 50, gap = 12;
     const double x0 = b.x + (b.w - 3 * s - 2 * gap) / 2, y0 = b.y + (b.h - s) / 2 + 1;
     const double turns[3] = {kPi, kPi / 2, 0};  // left, down, right
     for (int i = 0; i < 3; ++i)
