@@ -24,8 +24,6 @@ constexpr int kBoardTop = kPicture.y + kPicture.h + kRim;  // 521
 constexpr double kTieY = 318;
 
 constexpr uint32_t kInterior = 0x2E2637;  // behind the picture: never seen in play
-constexpr uint32_t kGold = 0xF5C542;
-constexpr uint32_t kGoldDark = 0xB9822A;
 
 std::string at(const Rect& r)
 {
@@ -125,8 +123,10 @@ Canvas curtain(uint32_t theme)
     return c;
 }
 
+}  // namespace
+
 // A round gold medallion with the game's emblem on it.
-void medallion(cairo_t* cr, double x, double y, const Look& look)
+void medallion(cairo_t* cr, double x, double y, const Emblem& emblem)
 {
     paint_shape(cr, [=](cairo_t* g) { ellipse(g, x, y, 24, 24); }, Style{kGold, 0.5, pal::outline, 2.5, true, 3, 0.3});
     cairo_save(cr);
@@ -139,10 +139,10 @@ void medallion(cairo_t* cr, double x, double y, const Look& look)
     }
     cairo_restore(cr);
     paint_shape(cr, [=](cairo_t* g) { ellipse(g, x, y, 18, 18); }, flat(pal::cream, 2, 0.5));
-    if (look.emblem) {
+    if (emblem) {
         cairo_save(cr);
         cairo_translate(cr, x, y);
-        look.emblem(cr, 14);
+        emblem(cr, 14);
         cairo_restore(cr);
     }
 }
@@ -186,15 +186,14 @@ void pelmet(cairo_t* cr, uint32_t theme)
         paint_shape(cr, [=](cairo_t* g) { star_path(g, (i + 0.5) * sw, 6.5, 4.5, 2, 5); }, flat(kGold, 1, 0.5));
 }
 
-// The gold moulding of the stage opening.
-void rim(cairo_t* cr)
+void gold_rim(cairo_t* cr, const Rect& opening, int rim)
 {
-    const double x0 = kPicture.x - kRim, y0 = kPicture.y - kRim;
-    const double w = kPicture.w + 2 * kRim, h = kPicture.h + 2 * kRim;
+    const double x0 = opening.x - rim, y0 = opening.y - rim;
+    const double w = opening.w + 2 * rim, h = opening.h + 2 * rim;
     auto ring = [=](cairo_t* g) {
         rounded_rect(g, x0, y0, w, h, 7);
         cairo_new_sub_path(g);
-        cairo_rectangle(g, kPicture.x + kPicture.w, kPicture.y, -kPicture.w, kPicture.h);
+        cairo_rectangle(g, opening.x + opening.w, opening.y, -opening.w, opening.h);
     };
     cairo_save(cr);
     set_rgb(cr, 0x1A0F08, 0.3);  // shadow on the curtains and the board
@@ -214,7 +213,7 @@ void rim(cairo_t* cr)
     set_rgb(cr, kGoldDark, 0.8);
     cairo_set_line_width(cr, 1.5);
     cairo_set_dash(cr, std::array<double, 2>{0.1, 6}.data(), 2, 0);
-    rounded_rect(cr, x0 + kRim / 2.0, y0 + kRim / 2.0, w - kRim, h - kRim, 3);
+    rounded_rect(cr, x0 + rim / 2.0, y0 + rim / 2.0, w - rim, h - rim, 3);
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
     cairo_set_dash(cr, nullptr, 0, 0);
@@ -223,15 +222,13 @@ void rim(cairo_t* cr)
     rounded_rect(cr, x0 + 1, y0 + 1, w - 2, h - 2, 6);
     cairo_stroke(cr);
     // The inner line stays outside the picture so the picture covers none of it.
-    cairo_rectangle(cr, kPicture.x - 1, kPicture.y - 1, kPicture.w + 2, kPicture.h + 2);
+    cairo_rectangle(cr, opening.x - 1, opening.y - 1, opening.w + 2, opening.h + 2);
     cairo_stroke(cr);
     cairo_restore(cr);
 }
 
-// Warm planks of the theatre's front, under the icons.
-void front_board(cairo_t* cr, Rng& rng)
+void front_board(cairo_t* cr, Rng& rng, double top)
 {
-    const double top = kBoardTop;
     const uint32_t planks[] = {0xF2CB92, 0xEABF82, 0xF0C78C};
     const double ph = (kH - top) / 3.0;
     for (int i = 0; i < 3; ++i) {
@@ -266,8 +263,6 @@ void front_board(cairo_t* cr, Rng& rng)
     cairo_fill(cr);
 }
 
-// A plain light plate where the game writes its count or time in dark digits.
-// The label runs to the screen's bottom edge, so the plate rises from it.
 void label_plate(cairo_t* cr, const Rect& label)
 {
     const double x = label.x - 8, y = label.y - 7, w = label.w + 16, h = kH + 20 - y;
@@ -275,6 +270,8 @@ void label_plate(cairo_t* cr, const Rect& label)
     paint_shape(cr, [=](cairo_t* g) { rounded_rect(g, x + 5, y + 5, w - 10, h, 7); },
                 Style{0xFFFAEE, 0.0, darken(kGoldDark, 0.1), 1.2, false});
 }
+
+namespace {
 
 Canvas bare_theatre(const Look& look)
 {
@@ -291,11 +288,11 @@ Canvas bare_theatre(const Look& look)
     cairo_set_source_surface(cr, left.surface(), 0, 0);
     cairo_paint(cr);
     cairo_restore(cr);
-    medallion(cr, 27, kTieY + 1, look);
-    medallion(cr, kW - 27, kTieY + 1, look);
+    medallion(cr, 27, kTieY + 1, look.emblem);
+    medallion(cr, kW - 27, kTieY + 1, look.emblem);
 
-    front_board(cr, rng);
-    rim(cr);
+    front_board(cr, rng, kBoardTop);
+    gold_rim(cr, kPicture, kRim);
     pelmet(cr, look.theme);
     label_plate(cr, look.label);
     // The picture area stays one dark colour: the board always covers it.
@@ -329,6 +326,8 @@ Rect visible(const Rect& r)
     return Rect{x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
 }
 
+}  // namespace
+
 // 0: back. The orange pill with the white arrow, as on the picture chooser.
 IconArt back_icon(const Rect& hot, bool lit)
 {
@@ -343,8 +342,6 @@ IconArt back_icon(const Rect& hot, bool lit)
     };
     return IconArt{draw, pill};
 }
-
-}  // namespace
 
 // 1: level. A rosette in the level's colour (green, orange, red: easy to hard)
 // with one, two or three stars.

@@ -76,6 +76,20 @@ art::Canvas icon_picture(const art::Canvas& ground, const Rect& r, bool lit, con
 // over the screen as a rectangle, and an icon touching its edge would be cut off.
 void require_clear_edge(const art::Canvas& pic, const art::Canvas& ground, const Rect& r, const std::string& what);
 
+// The theatre's parts, for a screen of the same family (the falling blocks).
+inline constexpr uint32_t kGold = 0xF5C542, kGoldDark = 0xB9822A;
+IconArt back_icon(const Rect& hot, bool lit);  // the orange pill with the white arrow
+// Gold, about 48 px across, with the emblem on a cream disc.
+void medallion(cairo_t* cr, double x, double y, const Emblem& emblem);
+// Velvet band and swags across the top, their hems ending above y 29.
+void pelmet(cairo_t* cr, uint32_t theme);
+// The gold moulding `rim` px wide around an opening, none of it inside.
+void gold_rim(cairo_t* cr, const Rect& opening, int rim);
+// Warm planks from `top` down to the screen's bottom edge.
+void front_board(cairo_t* cr, art::Rng& rng, double top);
+// A light plate under a label of dark digits, rising from the bottom edge.
+void label_plate(cairo_t* cr, const Rect& label);
+
 // Pointer images, 32 x 32, the key colour (pixel (0, 0)) transparent.
 // A paw pointing up at a tile that can move; its fingertip is the hot spot.
 inline constexpr int kHandHotX = 8, kHandHotY = 1;
