@@ -31,6 +31,9 @@ FrmPuzzle::FrmPuzzle() : PictureGame(puzzle_config()), kurzor(add<ui::Shape>("ku
 void FrmPuzzle::on_load()
 {
     PictureGame::on_load();
+    m_pointers.load(file(""), ui::App::get().hot_pointer);
+    for (auto* a : klik_ico)
+        a->pointer = m_pointers.hand;
     nastav_obtiznost();
 }
 

@@ -32,6 +32,7 @@ private:
     void nakresli_bunku(int column, int row, int piece);
 
     PuzzleBoard m_board;
+    ScreenPointers m_pointers;  // the paw over the icons
     ui::Shape& kurzor;
     bool m_dragging = false;
     int m_source_col = 0, m_source_row = 0;
