@@ -188,15 +188,15 @@ Canvas pointer_plain()
 {
     Canvas layer(32, 32, Canvas::Format::Alpha);
     cairo_t* cr = layer.cr();
-    pointer_die(cr, kC, kC, 6.6, 5);
+    pointer_die(cr, kC, kC, 5.9, 5);
     for (int k = 0; k < 4; ++k) {
         cairo_save(cr);
         cairo_translate(cr, kC, kC);
         cairo_rotate(cr, k * kPi / 2);
         paint_shape(cr, [](cairo_t* g) {
-            cairo_move_to(g, 10.3, -5);
-            cairo_line_to(g, 14.8, 0);
-            cairo_line_to(g, 10.3, 5);
+            cairo_move_to(g, 9.6, -4.8);
+            cairo_line_to(g, 13.8, 0);
+            cairo_line_to(g, 9.6, 4.8);
             cairo_close_path(g);
         }, Style{kArrow, 0.3, pal::outline, 1.2, false});
         cairo_restore(cr);
