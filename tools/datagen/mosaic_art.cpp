@@ -65,7 +65,7 @@ frame::Look mosaic()
                        {{{20, 545, 81, 46}, {180, 530, 71, 66}, {580, 520, 56, 81},
                          {735, 515, 66, 86}, {745, 5, 56, 86}, {0, 0, 66, 51}}},
                        {371, 570, 71, 36},
-                       mix(pal::green_dark, pal::teal, 0.35),
+                       mix(pal::green_dark, pal::grass, 0.3),  // leaf green, apart from the falling blocks' teal
                        emblem_mosaic};
 }
 
