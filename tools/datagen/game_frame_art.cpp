@@ -766,7 +766,7 @@ void require_layout(const Look& look)
 
 IconArt icon_art(const Look& look, int i, bool lit, int level = 1, Mouth m = Mouth::Closed)
 {
-    const Rect& hot = look.hot[size_t(i)];
+    const Rect& hot = look.art[size_t(i)].w > 0 ? look.art[size_t(i)] : look.hot[size_t(i)];
     switch (i) {
     case kBack: return back_icon(hot, lit);
     case kLevel: return level_icon(hot, level, lit);
@@ -841,11 +841,9 @@ void expect_frame(std::vector<Expect>& out, const Look& look)
 
 // --- pointers ---------------------------------------------------------------------
 
-namespace {
-
 // Antialiased drawing made two-tone: what is mostly covered keeps its colour
 // (the dark outline at the edges), the rest becomes the key colour.
-Canvas keyed(const Canvas& layer)
+Canvas keyed_pointer(const Canvas& layer)
 {
     Canvas out(layer.w(), layer.h());
     uint32_t* d = out.data();
@@ -858,8 +856,6 @@ Canvas keyed(const Canvas& layer)
     out.mark_dirty();
     return out;
 }
-
-}  // namespace
 
 Canvas pointer_hand()
 {
@@ -896,7 +892,7 @@ Canvas pointer_hand()
     ellipse(cr, fx + 8, 21.2, 3.2, 2.2);
     cairo_fill(cr);
     cairo_restore(cr);
-    return keyed(layer);
+    return keyed_pointer(layer);
 }
 
 Canvas pointer_busy()
@@ -933,7 +929,7 @@ Canvas pointer_busy()
         cairo_line_to(g, tx + 12, ty + 11.2);
         cairo_close_path(g);
     }, Style{pal::white, 0.0, pal::outline, 1.2, false});
-    return keyed(layer);
+    return keyed_pointer(layer);
 }
 
 // --- the fifteen puzzle ------------------------------------------------------------

@@ -44,6 +44,9 @@ struct Look {
     Rect label;                 // where the game writes its moves or time, dark on light
     uint32_t theme;             // curtains and pelmet
     Emblem emblem;              // on the curtains' tie-backs
+    // Where an icon is drawn when its hot area is too narrow to centre it in
+    // (by Icon; w = 0: centred in the hot area).
+    std::array<Rect, 6> art{};
 };
 
 // BG, the five lit icons, the six level icons and the mouth strip.
@@ -97,5 +100,8 @@ art::Canvas pointer_hand();
 // An arrow with a pinwheel, while the board is busy; the arrow's tip is the hot spot.
 inline constexpr int kBusyHotX = 2, kBusyHotY = 2;
 art::Canvas pointer_busy();
+// A pointer drawn antialiased on an alpha layer made two-tone: what is mostly
+// covered keeps its colour, the rest (and pixel (0, 0)) becomes the key colour.
+art::Canvas keyed_pointer(const art::Canvas& layer);
 
 }  // namespace datagen::frame
