@@ -28,6 +28,19 @@ const std::array<uint32_t, 32768>& rgb555_table()
     return table;
 }
 
+// The clip as a plain file and nothing else: a name such as "concat:..." or
+// "pipe:0" must never pick another of the library's ways to read.
+int open_avi(AVFormatContext** fmt, const std::string& path)
+{
+    AVDictionary* options = nullptr;
+    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    // The container is named, never guessed: a clip is an AVI or nothing.
+    const AVInputFormat* avi = av_find_input_format("avi");
+    int r = avformat_open_input(fmt, ("file:" + path).c_str(), avi, &options);
+    av_dict_free(&options);
+    return r;
+}
+
 }  // namespace
 
 const char* step_name(ClipDecoder::Step s)
@@ -115,10 +128,8 @@ struct ClipDecoder::Impl {
         if (av_seek_frame(fmt, stream, 0, AVSEEK_FLAG_BACKWARD) >= 0)
             return true;
         // No index to seek with: open the file again from its start.
-        std::string p = path;
         avformat_close_input(&fmt);
-        const AVInputFormat* avi = av_find_input_format("avi");
-        return avformat_open_input(&fmt, p.c_str(), avi, nullptr) == 0 && avformat_find_stream_info(fmt, nullptr) >= 0;
+        return open_avi(&fmt, path) == 0 && avformat_find_stream_info(fmt, nullptr) >= 0;
     }
 };
 
@@ -156,9 +167,7 @@ ClipDecoder::Status ClipDecoder::open(const std::string& path)
     close();
     av_log_set_level(AV_LOG_QUIET);
     m->path = join_path(path, "");
-    // The container is named, never guessed: a clip is an AVI or nothing.
-    const AVInputFormat* avi = av_find_input_format("avi");
-    int r = avformat_open_input(&m->fmt, m->path.c_str(), avi, nullptr);
+    int r = open_avi(&m->fmt, m->path);
     if (r < 0)
         return {Step::Open, -r};
     if ((r = avformat_find_stream_info(m->fmt, nullptr)) < 0) {

@@ -6,8 +6,12 @@
 #include "test_support.h"
 #include "ui/app.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace bafo;
 using bafo::test::TempDir;
@@ -141,6 +145,45 @@ TEST_F(VideoTest, BrokenVideoFiles)
             }
         }
         EXPECT_GT(good, 0) << c.file;
+    }
+}
+
+TEST_F(VideoTest, ClipNamesAreOnlyEverPlainFiles)
+{
+    // Names that would pick another of the library's ways to read if they were not files.
+    const char* names[] = {"concat:a.AVI|b.AVI", "subfile,,start,0,end,0,,:x.AVI", "pipe:0", "file:x.AVI"};
+    make_clip(dir / "a.AVI", 64, 48, 4, 3);
+    make_clip(dir / "b.AVI", 64, 48, 4, 20);
+    make_clip(dir / "x.AVI", 64, 48, 4, 30);
+    make_clip(dir / "literal.AVI", 64, 48, 2, 40);
+    // Standard input reads another clip, and the names are taken from within the directory.
+    struct Redirect {
+        int saved_stdin = ::dup(0);
+        std::string cwd = std::filesystem::current_path().string();
+        Redirect(const std::string& input, const std::string& where)
+        {
+            const int in = ::open(input.c_str(), O_RDONLY);
+            ::dup2(in, 0);
+            ::close(in);
+            std::filesystem::current_path(where);
+        }
+        ~Redirect()
+        {
+            std::filesystem::current_path(cwd);
+            ::dup2(saved_stdin, 0);
+            ::close(saved_stdin);
+        }
+    } redirect(dir / "b.AVI", dir.path());
+    for (const char* name : names) {
+        ClipDecoder d;
+        EXPECT_EQ(d.open(name).step, ClipDecoder::Step::Open) << name << " opened without a file of that name";
+        // A file of exactly that name is a clip like any other.
+        ASSERT_EQ(std::rename("literal.AVI", name), 0) << name;
+        ClipDecoder e;
+        EXPECT_EQ(e.open(name).step, ClipDecoder::Step::None) << name;
+        Surface f;
+        EXPECT_TRUE(e.frame(1, f) && f.pixel(10, 10) == exact(41)) << name << " gave another file's pictures";
+        ASSERT_EQ(std::rename(name, "literal.AVI"), 0) << name;
     }
 }
 
