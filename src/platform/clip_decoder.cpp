@@ -80,6 +80,9 @@ struct ClipDecoder::Impl {
             avformat_close_input(&fmt);
         stream = -1;
         frames = 0;
+        width = height = 0;
+        indexed = false;
+        next = 0;
     }
 
     // Sends packets until the decoder hands out a frame; its number is `got`.
@@ -127,9 +130,14 @@ struct ClipDecoder::Impl {
         next = 0;
         if (av_seek_frame(fmt, stream, 0, AVSEEK_FLAG_BACKWARD) >= 0)
             return true;
-        // No index to seek with: open the file again from its start.
+        // No index to seek with: open the file again from its start. If that
+        // fails the clip is over: closed, never open without its file.
         avformat_close_input(&fmt);
-        return open_avi(&fmt, path) == 0 && avformat_find_stream_info(fmt, nullptr) >= 0;
+        if (open_avi(&fmt, path) == 0 && avformat_find_stream_info(fmt, nullptr) >= 0 &&
+            stream < int(fmt->nb_streams) && fmt->streams[stream]->codecpar->codec_id == AV_CODEC_ID_MSVIDEO1)
+            return true;
+        release();
+        return false;
     }
 };
 

@@ -10,7 +10,10 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace bafo;
@@ -146,6 +149,46 @@ TEST_F(VideoTest, BrokenVideoFiles)
         }
         EXPECT_GT(good, 0) << c.file;
     }
+}
+
+TEST_F(VideoTest, AClipThatCannotBeReadAgainLeavesTheDecoderClosed)
+{
+    // Served through a pipe the clip has no index and cannot seek back, so going
+    // back a frame opens the file again: by then its name is gone.
+    const std::string avi = dir / "big.AVI", pipe = dir / "pipe.AVI";
+    const std::string cmd = "ffmpeg -loglevel error -y -f lavfi -i testsrc=size=640x480:rate=10 -frames:v 8 "
+                            "-c:v msvideo1 -g 1 '" + avi + "'";
+    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    const std::string bytes = read_file(avi).value();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::thread writer([&] {
+        sigset_t pipe_signal;
+        sigemptyset(&pipe_signal);
+        sigaddset(&pipe_signal, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &pipe_signal, nullptr);  // a reader that leaves early is no error here
+        const int fd = ::open(pipe.c_str(), O_WRONLY | O_CLOEXEC);
+        ::fcntl(fd, F_SETPIPE_SZ, 1 << 20);
+        for (size_t at = 0; at < bytes.size();) {
+            const ssize_t n = ::write(fd, bytes.data() + at, bytes.size() - at);
+            if (n <= 0)
+                break;
+            at += size_t(n);
+        }
+        ::close(fd);
+    });
+    {
+        ClipDecoder d;
+        EXPECT_EQ(d.open(pipe).step, ClipDecoder::Step::None);
+        EXPECT_FALSE(d.indexed());
+        Surface f;
+        EXPECT_TRUE(d.frame(5, f));
+        delete_file(pipe);
+        EXPECT_FALSE(d.frame(1, f)) << "frame 1 came back without its file";
+        EXPECT_FALSE(d.is_open()) << "the decoder stayed open without its file";
+        EXPECT_FALSE(d.frame(2, f));
+        EXPECT_FALSE(d.frame(0, f));
+    }
+    writer.join();
 }
 
 TEST_F(VideoTest, ClipNamesAreOnlyEverPlainFiles)
