@@ -151,6 +151,33 @@ TEST_F(VideoTest, BrokenVideoFiles)
     }
 }
 
+TEST_F(VideoTest, WithoutFfmpegsLibrariesThereIsNoCodec)
+{
+    make_clip(dir / "a.AVI", 64, 48, 3, 3);
+    const auto built = ClipDecoder::built_against();
+    struct Case {
+        const char* what;
+        ClipDecoder::Libraries libraries;
+        ClipDecoder::Step step;
+    } cases[] = {
+        {"as built", built, ClipDecoder::Step::None},
+        {"no such format library", {"libavformat.so.0-none", built.codec, built.util}, ClipDecoder::Step::Codec},
+        {"no such util library", {built.format, built.codec, "libavutil.so.0-none"}, ClipDecoder::Step::Codec},
+        {"a library without the functions", {"libc.so.6", built.codec, built.util}, ClipDecoder::Step::Codec},
+    };
+    for (const auto& c : cases) {
+        for (int attempt = 1; attempt <= 2; ++attempt) {
+            ClipDecoder d(c.libraries);
+            EXPECT_EQ(d.open(dir / "a.AVI").step, c.step)
+                << c.what << " (" << c.libraries.format << ", " << c.libraries.codec << ", " << c.libraries.util
+                << "), attempt " << attempt;
+            Surface f;
+            EXPECT_EQ(d.frame(0, f), c.step == ClipDecoder::Step::None) << c.what;
+        }
+    }
+    EXPECT_EQ(built.format.rfind("libavformat.so.", 0), 0u) << built.format;
+}
+
 TEST_F(VideoTest, AClipThatCannotBeReadAgainLeavesTheDecoderClosed)
 {
     // Served through a pipe the clip has no index and cannot seek back, so going
