@@ -4,7 +4,6 @@
 #include "platform/trace.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <algorithm>
 #include <chrono>
 #include <ctime>
@@ -17,9 +16,6 @@
 namespace bafo {
 
 namespace {
-
-constexpr int kSoundChannel = 0;  // the one channel the screens talk through
-constexpr int kWaveChannel = 1;   // the fire-and-forget wave call
 
 int classic_key(SDL_Keycode k)
 {
@@ -69,14 +65,7 @@ SdlPlatform::SdlPlatform() = default;
 
 SdlPlatform::~SdlPlatform()
 {
-    if (m_audio_open) {
-        Mix_HaltChannel(-1);
-        Mix_CloseAudio();
-    }
-    if (m_sound)
-        Mix_FreeChunk(m_sound);
-    if (m_wave)
-        Mix_FreeChunk(m_wave);
+    m_mixer.close();
     for (auto& [k, c] : m_system_cursors)
         SDL_FreeCursor(c);
     for (auto& [k, c] : m_custom_cursors)
@@ -103,60 +92,58 @@ bool SdlPlatform::init()
     m_video = SDL_Init(SDL_INIT_VIDEO) == 0;
     if (!m_video)
         std::fprintf(stderr, "bafolino: no video: %s\n", SDL_GetError());
-    open_audio();
+    start_audio();
     return m_video;
 }
 
-bool SdlPlatform::open_audio_device()
+bool SdlPlatform::start_audio()
 {
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 512) != 0)
-        return false;
-    Mix_AllocateChannels(16);
-    Mix_ReserveChannels(2);
-    m_audio_open = true;
-    m_quiet_since = 0;
-    return true;
-}
-
-void SdlPlatform::open_audio()
-{
+    if (m_audio_started)
+        return m_audio;
+    m_audio_started = true;
     // A missing sound device makes the program silent, never stops it.
-    m_audio = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && open_audio_device();
+    m_audio = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && m_mixer.open();
     if (!m_audio) {
         std::fprintf(stderr, "bafolino: no sound device (%s), playing silently\n", SDL_GetError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
-        m_audio = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && open_audio_device();
+        m_audio = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && m_mixer.open();
     }
+    const char* driver = SDL_GetCurrentAudioDriver();
+    trace(std::string("audio_start ") + (m_audio && driver ? driver : "none"));
+    return m_audio;
 }
 
 bool SdlPlatform::ensure_audio()
 {
-    if (!m_audio)
+    if (!start_audio())
         return false;
-    if (!m_audio_open && !open_audio_device()) {
+    if (!m_mixer.is_open() && !m_mixer.open()) {
         std::fprintf(stderr, "bafolino: the sound device did not reopen (%s)\n", SDL_GetError());
         return false;
     }
-    m_quiet_since = 0;
+    m_quiet = false;
     return true;
 }
 
 uint32_t SdlPlatform::close_audio_when_quiet(uint32_t deadline)
 {
     constexpr uint32_t kQuietMs = 3000;
-    if (!m_audio_open)
+    if (!m_mixer.is_open())
         return deadline;
-    if (Mix_Playing(-1) != 0) {
-        m_quiet_since = 0;
+    const int left = m_mixer.ms_left();
+    if (left < 0) {
+        m_quiet = false;
         return deadline;
     }
+    // Counted from when the sound ends, not from when we happen to wake.
     const uint32_t now = now_ms();
-    if (!m_quiet_since)
-        m_quiet_since = now ? now : 1;
+    if (left > 0 || !m_quiet) {
+        m_quiet_since = now + uint32_t(left);
+        m_quiet = true;
+    }
     if (int32_t(now - m_quiet_since) >= int32_t(kQuietMs)) {
-        Mix_CloseAudio();
-        m_audio_open = false;
+        m_mixer.close();
         return deadline;
     }
     const uint32_t close_at = m_quiet_since + kQuietMs;
@@ -405,45 +392,39 @@ void SdlPlatform::message_box(const std::string& text, const std::string& title,
     SDL_ShowCursor(m_cursor_count >= 0 ? SDL_ENABLE : SDL_DISABLE);
 }
 
-bool SdlPlatform::play_on(int channel, Mix_Chunk*& slot, const std::string& path, int loops)
+bool SdlPlatform::play(Mixer::Channel c, const std::string& path, bool loop)
 {
-    if (!ensure_audio())
-        return false;
-    // The channel lets go of the old chunk before it is freed.
-    Mix_HaltChannel(channel);
-    if (slot) {
-        Mix_FreeChunk(slot);
-        slot = nullptr;
-    }
-    slot = Mix_LoadWAV(join_path(path, "").c_str());
-    return slot && Mix_PlayChannel(channel, slot, loops) == channel;
+    return ensure_audio() && m_mixer.play(c, join_path(path, ""), loop);
+}
+
+void SdlPlatform::stop(Mixer::Channel c)
+{
+    m_mixer.stop(c);
 }
 
 bool SdlPlatform::sound_play(const std::string& path)
 {
-    return play_on(kSoundChannel, m_sound, path, 0);
+    return play(Mixer::Sound, path, false);
 }
 
 void SdlPlatform::sound_stop()
 {
-    if (m_audio_open)
-        Mix_HaltChannel(kSoundChannel);
+    stop(Mixer::Sound);
 }
 
 bool SdlPlatform::sound_playing()
 {
-    return m_audio_open && Mix_Playing(kSoundChannel) != 0;
+    return m_mixer.playing(Mixer::Sound);
 }
 
 bool SdlPlatform::wave_play(const std::string& path, bool loop)
 {
-    return play_on(kWaveChannel, m_wave, path, loop ? -1 : 0);
+    return play(Mixer::Wave, path, loop);
 }
 
 void SdlPlatform::wave_stop()
 {
-    if (m_audio_open)
-        Mix_HaltChannel(kWaveChannel);
+    stop(Mixer::Wave);
 }
 
 bool SdlPlatform::another_instance_running()

@@ -11,7 +11,6 @@
 #include "test_support.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <chrono>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -20,8 +19,15 @@
 #include <sstream>
 #include <algorithm>
 #include <cstdlib>
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <optional>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <thread>
+#include <tuple>
+#include <unistd.h>
 
 using namespace bafo;
 using bafo::test::MiniTree;
@@ -64,6 +70,11 @@ std::vector<double> tone_track(const std::vector<float>& mono, int rate, double 
     return out;
 }
 
+double loudest(const std::vector<double>& track)
+{
+    return track.empty() ? 0 : *std::max_element(track.begin(), track.end());
+}
+
 struct Span {
     int first = -1, last = -1;  // 10 ms windows
 };
@@ -84,6 +95,116 @@ Span where(const std::vector<double>& track)
         }
     return s;
 }
+
+// A PCM wave lasting `ms`: 8 or 16 bits, one or two channels; the left (or only)
+// channel a sine of left_hz, the right one of right_hz.
+void write_pcm(const std::string& path, int bits, int channels, int rate, double left_hz, double right_hz, int ms)
+{
+    const size_t frames = size_t(rate) * size_t(ms) / 1000, bytes = frames * size_t(channels * bits / 8);
+    std::string s = "RIFF";
+    auto put = [&](uint32_t v, int n) {
+        for (int i = 0; i < n; ++i)
+            s.push_back(char((v >> (8 * i)) & 0xFF));
+    };
+    put(uint32_t(36 + bytes), 4);
+    s += "WAVEfmt ";
+    put(16, 4);
+    put(1, 2);
+    put(uint32_t(channels), 2);
+    put(uint32_t(rate), 4);
+    put(uint32_t(rate * channels * bits / 8), 4);
+    put(uint32_t(channels * bits / 8), 2);
+    put(uint32_t(bits), 2);
+    s += "data";
+    put(uint32_t(bytes), 4);
+    for (size_t i = 0; i < frames; ++i)
+        for (int c = 0; c < channels; ++c) {
+            const double v = 0.35 * std::sin(2 * M_PI * (c ? right_hz : left_hz) * double(i) / rate);
+            if (bits == 8)
+                put(uint32_t(std::lround(128 + 127 * v)), 1);
+            else
+                put(uint16_t(int16_t(std::lround(32767 * v))), 2);
+        }
+    test::write_file(path, s);
+}
+
+// What the disk driver wrote: our signed 16-bit stereo, as floats.
+struct Mixed {
+    std::vector<float> left, right;
+};
+Mixed read_mixed(const std::string& file)
+{
+    const std::string raw = read_file(file).value_or("");
+    Mixed m;
+    for (size_t i = 0; i + 4 <= raw.size(); i += 4) {
+        int16_t l, r;
+        std::memcpy(&l, raw.data() + i, 2);
+        std::memcpy(&r, raw.data() + i + 2, 2);
+        m.left.push_back(float(l) / 32768.0f);
+        m.right.push_back(float(r) / 32768.0f);
+    }
+    return m;
+}
+
+// Power of one frequency over samples [from, to).
+double power_at(const std::vector<float>& x, size_t from, size_t to, int rate, double hz)
+{
+    const double k = 2 * std::cos(2 * M_PI * hz / rate);
+    double s1 = 0, s2 = 0;
+    for (size_t i = from; i < to && i < x.size(); ++i) {
+        const double s0 = x[i] + k * s1 - s2;
+        s2 = s1;
+        s1 = s0;
+    }
+    const double n = double(to - from);
+    return (s1 * s1 + s2 * s2 - k * s1 * s2) / (n * n);
+}
+
+// The loudest frequency within a quarter of `hz` either side, to a hertz.
+double strongest_near(const std::vector<float>& x, size_t from, size_t to, int rate, double hz)
+{
+    double best = hz, best_power = -1;
+    for (double f = hz * 0.75; f <= hz * 1.25; f += 1) {
+        const double p = power_at(x, from, to, rate, f);
+        if (p > best_power) {
+            best_power = p;
+            best = f;
+        }
+    }
+    return best;
+}
+
+// Whether a sound device is open: SDL numbers playback devices from 2.
+bool audio_open()
+{
+    return SDL_GetAudioDeviceStatus(2) != SDL_AUDIO_STOPPED;
+}
+
+void wait_quiet(SdlPlatform& sdl, int most_ms)
+{
+    for (int waited = 0; sdl.sound_playing() && waited < most_ms; waited += 5)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
+// Sound through the disk driver into a file, paced like a sound card.
+struct DiskAudio {
+    test::TempDir dir;
+    std::string file = dir / "mixed.raw";
+    DiskAudio()
+    {
+        ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ::setenv("SDL_AUDIODRIVER", "disk", 1);
+        ::setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
+        ::unsetenv("SDL_DISKAUDIODELAY");
+    }
+};
+
+// Real-time budgets mean nothing in the unoptimised sanitizer build.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kTimingsMeaningful = false;
+#else
+constexpr bool kTimingsMeaningful = true;
+#endif
 
 // "ms event detail" lines → the first time of each "event file-name-of-detail".
 std::map<std::string, long> trace_times(const std::string& file)
@@ -118,11 +239,7 @@ TEST(SdlPlatform, TheProgramSoundsForRealAndAClickCutsTheGreeting)
 
     SdlPlatform sdl;
     ASSERT_TRUE(sdl.init());
-    ASSERT_TRUE(sdl.audio_open());
-    int rate = 0, channels = 0;
-    Uint16 format = 0;
-    Mix_QuerySpec(&rate, &format, &channels);
-    ASSERT_EQ(format, AUDIO_S16LSB);
+    const int rate = Mixer::kRate;  // the disk driver writes our own format
     set_platform(&sdl);
 
     using namespace std::chrono_literals;
@@ -195,13 +312,142 @@ TEST(SdlPlatform, ASecondCopySeesTheFirst)
     EXPECT_FALSE(second.another_instance_running()) << "the lock was not released with the first copy";
 }
 
+TEST(SdlPlatform, WavesOfEachFormatPlayAtTheirPitchAndLength)
+{
+    DiskAudio disk;
+    struct Case {
+        const char* what;
+        int bits, channels, rate;
+        double left_hz, right_hz;
+        int ms;
+    } cases[] = {
+        {"8-bit mono 22050 Hz", 8, 1, 22050, 440, 440, 400},
+        {"16-bit stereo 44100 Hz", 16, 2, 44100, 1000, 1500, 600},
+        {"16-bit mono 22050 Hz", 16, 1, 22050, 2500, 2500, 300},
+    };
+    {
+        SdlPlatform sdl;
+        ASSERT_TRUE(sdl.init());
+        ASSERT_TRUE(sdl.start_audio());
+        for (const auto& c : cases) {
+            const std::string wav = disk.dir / (std::to_string(c.bits) + "-" + std::to_string(c.rate) + ".WAV");
+            write_pcm(wav, c.bits, c.channels, c.rate, c.left_hz, c.right_hz, c.ms);
+            ASSERT_TRUE(sdl.sound_play(wav)) << c.what;
+            EXPECT_TRUE(sdl.sound_playing()) << c.what;
+            wait_quiet(sdl, c.ms + 2000);
+            EXPECT_FALSE(sdl.sound_playing()) << c.what << " never ended";
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    }
+    const Mixed out = read_mixed(disk.file);
+    const int rate = Mixer::kRate;
+    for (const auto& c : cases) {
+        const Span span = where(tone_track(out.left, rate, c.left_hz));
+        ASSERT_GE(span.first, 0) << c.what << " was not heard";
+        const int heard = (span.last - span.first + 1) * 10;
+        EXPECT_NEAR(heard, c.ms, 20) << c.what << " lasted " << heard << " ms";
+        const size_t from = size_t(span.first + 1) * rate / 100, to = size_t(span.last) * rate / 100;
+        for (auto [side, samples, hz] : {std::tuple{"left", &out.left, c.left_hz}, std::tuple{"right", &out.right, c.right_hz}}) {
+            const double f = strongest_near(*samples, from, to, rate, hz);
+            EXPECT_NEAR(f, hz, hz * 0.01) << c.what << ": the " << side << " channel sounds at " << f << " Hz, not " << hz;
+            const double other = side == std::string("left") ? c.right_hz : c.left_hz;
+            if (other != hz) {
+                EXPECT_LT(power_at(*samples, from, to, rate, other), power_at(*samples, from, to, rate, hz) / 100)
+                    << c.what << ": the " << side << " channel carries the other one's " << other << " Hz";
+            }
+        }
+    }
+}
+
+TEST(SdlPlatform, AClickCutsTheVoiceTheWaveLoopsAndStopsAtOnce)
+{
+    DiskAudio disk;
+    const std::string loop = disk.dir / "LOOP.WAV", voice = disk.dir / "VOICE.WAV", click = disk.dir / "CLICK.WAV",
+                      marker = disk.dir / "MARK.WAV";
+    write_pcm(loop, 8, 1, 22050, 440, 440, 250);  // 110 whole periods: it loops without a seam
+    write_pcm(voice, 16, 1, 22050, 1000, 1000, 3000);
+    write_pcm(click, 16, 1, 22050, 3000, 3000, 100);
+    write_pcm(marker, 16, 1, 22050, 2000, 2000, 200);
+    using std::chrono::milliseconds;
+    {
+        SdlPlatform sdl;
+        ASSERT_TRUE(sdl.init());
+        ASSERT_TRUE(sdl.start_audio());
+        ASSERT_TRUE(sdl.wave_play(loop, true));
+        ASSERT_TRUE(sdl.sound_play(voice));
+        std::this_thread::sleep_for(milliseconds(600));
+        ASSERT_TRUE(sdl.sound_play(click));  // cuts the voice
+        std::this_thread::sleep_for(milliseconds(700));
+        // The loop stops as the marker starts: both take effect in the same buffer, or the stop lags.
+        sdl.wave_stop();
+        ASSERT_TRUE(sdl.sound_play(marker));
+        std::this_thread::sleep_for(milliseconds(400));
+    }
+    const Mixed out = read_mixed(disk.file);
+    const int rate = Mixer::kRate;
+    const auto looped = tone_track(out.left, rate, 440);
+    const Span l = where(looped), v = where(tone_track(out.left, rate, 1000)), c = where(tone_track(out.left, rate, 3000)),
+               m = where(tone_track(out.left, rate, 2000));
+    ASSERT_TRUE(l.first >= 0 && v.first >= 0 && c.first >= 0 && m.first >= 0)
+        << "heard: loop " << l.first << ", voice " << v.first << ", click " << c.first << ", marker " << m.first;
+    std::printf("10 ms windows: loop %d-%d, voice %d-%d, click %d-%d, marker %d-%d\n", l.first, l.last, v.first, v.last,
+                c.first, c.last, m.first, m.last);
+    EXPECT_NEAR(v.last + 1, c.first, 1) << "the click did not cut the voice where it began";
+    EXPECT_LT(v.last, c.first + 1) << "the voice went on under the click";
+    EXPECT_GE((l.last - l.first + 1) * 10, 1100) << "the wave did not loop for the whole 1.3 s";
+    const double peak = loudest(looped);
+    for (int w = l.first; w <= l.last; ++w)
+        EXPECT_GT(looped[size_t(w)], peak * 0.25) << "the loop drops out in window " << w;
+    EXPECT_NEAR(l.last + 1, m.first, 2) << "the wave stopped " << (l.last + 1 - m.first) * 10
+                                        << " ms off the moment it was asked to (two buffers are 23 ms)";
+}
+
+TEST(SdlPlatform, WithoutASoundDeviceItPlaysSilently)
+{
+    test::TempDir d;
+    const std::string tone = d / "T.WAV";
+    write_pcm(tone, 16, 1, 22050, 440, 440, 200);
+    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+    ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    SdlPlatform sdl;
+    ASSERT_TRUE(sdl.init());
+    EXPECT_TRUE(sdl.start_audio()) << "no fallback to SDL's silent driver";
+    EXPECT_STREQ(SDL_GetCurrentAudioDriver(), "dummy");
+    EXPECT_TRUE(sdl.sound_play(tone));
+    EXPECT_TRUE(sdl.sound_playing());
+    wait_quiet(sdl, 2000);
+    EXPECT_FALSE(sdl.sound_playing()) << "a silent sound must still end";
+    EXPECT_FALSE(sdl.sound_play(d / "NONE.WAV"));
+    EXPECT_FALSE(sdl.sound_playing());
+}
+
+TEST(SdlPlatform, TheSoundDeviceClosesAfterThreeQuietSecondsAndReopens)
+{
+    test::TempDir d;
+    const std::string tone = d / "T.WAV";
+    write_pcm(tone, 16, 1, 22050, 440, 440, 100);
+    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SdlPlatform sdl;
+    ASSERT_TRUE(sdl.init());
+    ASSERT_TRUE(sdl.start_audio());
+    ASSERT_TRUE(sdl.sound_play(tone));
+    EXPECT_TRUE(audio_open());
+    auto idle_until = [&](uint32_t t) {
+        Event ev;
+        while (int32_t(t - sdl.now_ms()) > 0)
+            sdl.wait_event(ev, t);
+    };
+    const uint32_t t0 = sdl.now_ms();
+    idle_until(t0 + 2500);
+    EXPECT_TRUE(audio_open()) << "the device closed before 3 s of quiet";
+    idle_until(t0 + 3700);
+    EXPECT_FALSE(audio_open()) << "the device stayed open after 3.6 s of quiet";
+    ASSERT_TRUE(sdl.wave_play(tone, false));
+    EXPECT_TRUE(audio_open()) << "the next sound did not open the device again";
+}
+
 namespace {
-// Real-time budgets mean nothing in the unoptimised sanitizer build.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kTimingsMeaningful = false;
-#else
-constexpr bool kTimingsMeaningful = true;
-#endif
 
 // Times of the frames the window was handed.
 struct TimedSdl : SdlPlatform {
@@ -261,6 +507,7 @@ TEST(SdlPlatform, ClipFramesComeOnTime)
             ASSERT_NE(it, sdl.presents.end()) << "a frame drawn at " << t << " never reached the window";
             shown.push_back(*it);
         }
+
         // Entry 2 replaces entry 1 at once; from then on entry i is due D(i) after entry i - 1.
         int worst = 0;
         for (size_t i = 2; i < shown.size(); ++i)
