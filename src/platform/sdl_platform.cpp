@@ -92,7 +92,6 @@ bool SdlPlatform::init()
     m_video = SDL_Init(SDL_INIT_VIDEO) == 0;
     if (!m_video)
         std::fprintf(stderr, "bafolino: no video: %s\n", SDL_GetError());
-    start_audio();
     return m_video;
 }
 
@@ -111,7 +110,22 @@ bool SdlPlatform::start_audio()
     }
     const char* driver = SDL_GetCurrentAudioDriver();
     trace(std::string("audio_start ") + (m_audio && driver ? driver : "none"));
+    for (Mixer::Channel c : {Mixer::Sound, Mixer::Wave}) {
+        Request r = std::move(m_requests[c]);
+        m_requests[c] = {};
+        if (r.on)
+            play(c, r.path, r.loop);
+    }
     return m_audio;
+}
+
+void SdlPlatform::start_audio_when_due()
+{
+    // After the first picture, when the program first waits: starting the
+    // device (tens of ms with some sound servers) must not hold the picture
+    // back. With no window there is no picture to wait for.
+    if (!m_audio_started && (m_presented || !m_window))
+        start_audio();
 }
 
 bool SdlPlatform::ensure_audio()
@@ -213,6 +227,7 @@ bool SdlPlatform::translate(const SDL_Event& e, Event& ev)
 
 bool SdlPlatform::wait_event(Event& ev, uint32_t deadline)
 {
+    start_audio_when_due();
     for (;;) {
         uint32_t now = now_ms();
         int left = int(int32_t(close_audio_when_quiet(deadline) - now));
@@ -242,6 +257,7 @@ void SdlPlatform::sleep_until(uint32_t deadline)
 {
     // Wake at the very start of the deadline's millisecond, not up to one later:
     // animation steps of 2 and 4 ms cannot afford a rounding of the clock.
+    start_audio_when_due();
     const auto target = m_start + std::chrono::milliseconds(int32_t(deadline - now_ms()) + int64_t(now_ms()));
     for (;;) {
         const auto left = target - std::chrono::steady_clock::now();
@@ -307,6 +323,7 @@ void SdlPlatform::present(const Surface& frame)
     SDL_RenderClear(m_renderer);
     SDL_RenderCopy(m_renderer, m_texture, nullptr, nullptr);
     SDL_RenderPresent(m_renderer);
+    m_presented = true;
 }
 
 DisplayMode SdlPlatform::display_mode()
@@ -392,13 +409,20 @@ void SdlPlatform::message_box(const std::string& text, const std::string& title,
     SDL_ShowCursor(m_cursor_count >= 0 ? SDL_ENABLE : SDL_DISABLE);
 }
 
+// Sound asked for before the first picture waits for it (see present).
 bool SdlPlatform::play(Mixer::Channel c, const std::string& path, bool loop)
 {
-    return ensure_audio() && m_mixer.play(c, join_path(path, ""), loop);
+    const std::string file = join_path(path, "");
+    if (!m_audio_started) {
+        m_requests[c] = {file, loop, true};
+        return ::access(file.c_str(), R_OK) == 0;
+    }
+    return ensure_audio() && m_mixer.play(c, file, loop);
 }
 
 void SdlPlatform::stop(Mixer::Channel c)
 {
+    m_requests[c] = {};
     m_mixer.stop(c);
 }
 
@@ -414,6 +438,7 @@ void SdlPlatform::sound_stop()
 
 bool SdlPlatform::sound_playing()
 {
+    start_audio();
     return m_mixer.playing(Mixer::Sound);
 }
 

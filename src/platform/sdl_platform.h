@@ -20,9 +20,11 @@ public:
     SdlPlatform();
     ~SdlPlatform() override;
 
-    // Video and sound drivers; false when no video driver works at all.
+    // The video driver; false when none works at all. Sound starts later (start_audio).
     bool init();
-    // Starts the sound device if it has not started; false when there is none
+    // Starts the sound device now if it has not started. By itself it starts
+    // when the program first waits after its first picture; sound asked for
+    // before then is played from that moment. False when there is no device
     // at all, not even SDL's silent one.
     bool start_audio();
 
@@ -54,6 +56,7 @@ public:
 
 private:
     bool translate(const SDL_Event& e, Event& ev);
+    void start_audio_when_due();
     // The device's thread wakes every 12 ms while it is open, even in silence:
     // after a few quiet seconds it is closed, and opened again for the next sound.
     bool ensure_audio();
@@ -65,8 +68,16 @@ private:
     SDL_Renderer* m_renderer = nullptr;
     SDL_Texture* m_texture = nullptr;
     bool m_video = false;
+    bool m_presented = false;
     bool m_audio_started = false;
     bool m_audio = false;  // a device can be had
+    // Asked for before sound started: played when it starts.
+    struct Request {
+        std::string path;
+        bool loop = false;
+        bool on = false;
+    };
+    Request m_requests[2];
     Mixer m_mixer;
     bool m_quiet = false;
     uint32_t m_quiet_since = 0;

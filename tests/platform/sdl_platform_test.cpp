@@ -285,9 +285,19 @@ TEST(SdlPlatform, TheProgramSoundsForRealAndAClickCutsTheGreeting)
     EXPECT_GE(greeting.first, 0) << "the greeting is not in the output";
     EXPECT_GE(click.first, 0) << "the click is not in the output";
     EXPECT_GE(question.first, 0) << "the exit question is not in the output";
-    EXPECT_LT(tune.first, 30) << "the tune starts with the program";
+    EXPECT_LT(tune.first, 30) << "the tune starts with the sound device";
 
     auto times = trace_times(trace_file);
+    // The sound device starts once the welcome picture is up, and the tune with it.
+    ASSERT_TRUE(times.count("present frm_black") && times.count("audio_start disk"));
+    const long picture = times["present frm_black"], device = times["audio_start disk"];
+    std::printf("welcome picture at %ld ms, sound device at %ld ms, the tune heard %d ms after that\n", picture, device,
+                tune.first * 10);
+    EXPECT_GE(device, picture) << "the sound started before the first picture";
+    if (kTimingsMeaningful) {
+        EXPECT_LE(device - picture + tune.first * 10, 50) << "the tune came late after the picture";
+    }
+
     ASSERT_TRUE(times.count("sound UVOD.WAV") && times.count("test_click background"));
     const long wall_ms = times["test_click background"] - times["sound UVOD.WAV"];
     const long heard_ms = (greeting.last - greeting.first + 1) * 10;
@@ -400,6 +410,38 @@ TEST(SdlPlatform, AClickCutsTheVoiceTheWaveLoopsAndStopsAtOnce)
         EXPECT_GT(looped[size_t(w)], peak * 0.25) << "the loop drops out in window " << w;
     EXPECT_NEAR(l.last + 1, m.first, 2) << "the wave stopped " << (l.last + 1 - m.first) * 10
                                         << " ms off the moment it was asked to (two buffers are 23 ms)";
+}
+
+TEST(SdlPlatform, SoundAskedForBeforeTheFirstPictureStartsRightAfterIt)
+{
+    DiskAudio disk;
+    const std::string tune = disk.dir / "TUNE.WAV", gone = disk.dir / "GONE.WAV";
+    write_pcm(tune, 16, 1, 22050, 440, 440, 300);
+    write_pcm(gone, 16, 1, 22050, 1000, 1000, 300);
+    {
+        SdlPlatform sdl;
+        ASSERT_TRUE(sdl.init());
+        EXPECT_TRUE(sdl.wave_play(tune, false));
+        EXPECT_TRUE(sdl.sound_play(gone));
+        sdl.sound_stop();  // never to be heard
+        EXPECT_FALSE(sdl.wave_play(disk.dir / "NONE.WAV", false)) << "a missing file cannot play";
+        EXPECT_TRUE(sdl.wave_play(tune, false));
+        ASSERT_TRUE(sdl.open_window("Bafolino", false));
+        Event ev;
+        sdl.wait_event(ev, sdl.now_ms() + 20);
+        EXPECT_FALSE(audio_open()) << "the sound device started before the first picture";
+        sdl.present(Surface(800, 600));
+        EXPECT_FALSE(audio_open()) << "the sound device held the picture back";
+        sdl.sleep_until(sdl.now_ms() + 500);
+        EXPECT_TRUE(audio_open()) << "the first wait after the picture did not start the sound";
+    }
+    const Mixed out = read_mixed(disk.file);
+    const auto tune_track = tone_track(out.left, Mixer::kRate, 440), gone_track = tone_track(out.left, Mixer::kRate, 1000);
+    const Span t = where(tune_track);
+    EXPECT_GE(t.first, 0) << "the tune asked for before the picture was never heard";
+    EXPECT_LE(t.first, 1) << "the tune began " << t.first * 10 << " ms into the device's sound";
+    EXPECT_NEAR((t.last - t.first + 1) * 10, 300, 20) << "the tune was not heard whole";
+    EXPECT_LT(loudest(gone_track), loudest(tune_track) / 100) << "a sound stopped before the picture was heard";
 }
 
 TEST(SdlPlatform, WithoutASoundDeviceItPlaysSilently)
