@@ -10,7 +10,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <pwd.h>
+#include <string>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace bafo {
@@ -47,6 +50,36 @@ int classic_key(SDL_Keycode k)
     case SDLK_RALT: return 18;
     default: return 0;
     }
+}
+
+// Where the instance lock lives: $XDG_RUNTIME_DIR, which is ours alone, else a
+// directory of our own in the cache ($XDG_CACHE_HOME or ~/.cache, then
+// bafolino), never a shared one such as /tmp where another user could hold the
+// lock first. Empty when the directory is not ours or others may write to it.
+std::string lock_directory()
+{
+    if (const char* run = std::getenv("XDG_RUNTIME_DIR"); run && *run)
+        return run;
+    std::string cache;
+    if (const char* c = std::getenv("XDG_CACHE_HOME"); c && *c == '/') {
+        cache = c;
+    } else {
+        const char* home = std::getenv("HOME");
+        if (!home || !*home) {
+            const passwd* pw = ::getpwuid(::getuid());
+            home = pw ? pw->pw_dir : nullptr;
+        }
+        if (!home || !*home)
+            return "";
+        cache = join_path(home, ".cache");
+    }
+    ::mkdir(cache.c_str(), 0700);
+    const std::string dir = join_path(cache, "bafolino");
+    ::mkdir(dir.c_str(), 0700);
+    struct stat st {};
+    if (::lstat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() || (st.st_mode & 022))
+        return "";
+    return dir;
 }
 
 int button_bit(Uint8 b)
@@ -255,9 +288,9 @@ bool SdlPlatform::wait_event(Event& ev, uint32_t deadline)
 
 void SdlPlatform::sleep_until(uint32_t deadline)
 {
+    start_audio_when_due();
     // Wake at the very start of the deadline's millisecond, not up to one later:
     // animation steps of 2 and 4 ms cannot afford a rounding of the clock.
-    start_audio_when_due();
     const auto target = m_start + std::chrono::milliseconds(int32_t(deadline - now_ms()) + int64_t(now_ms()));
     for (;;) {
         const auto left = target - std::chrono::steady_clock::now();
@@ -456,12 +489,13 @@ bool SdlPlatform::another_instance_running()
 {
     if (m_lock_fd >= 0)
         return false;
-    const char* dir = std::getenv("XDG_RUNTIME_DIR");
-    std::string path = dir && *dir ? join_path(dir, "bafolino.lock")
-                                   : "/tmp/bafolino-" + std::to_string(::getuid()) + ".lock";
-    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0)
+    const std::string dir = lock_directory();
+    if (dir.empty())
         return false;  // cannot tell: let this one run
+    // Never through a link someone else put there.
+    int fd = ::open(join_path(dir, "bafolino.lock").c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
         return true;

@@ -199,6 +199,23 @@ struct DiskAudio {
     }
 };
 
+// Environment variables put back as they were.
+struct SavedEnv {
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved;
+    explicit SavedEnv(std::initializer_list<const char*> names)
+    {
+        for (const char* n : names) {
+            const char* v = std::getenv(n);
+            saved.emplace_back(n, v ? std::optional<std::string>(v) : std::nullopt);
+        }
+    }
+    ~SavedEnv()
+    {
+        for (const auto& [n, v] : saved)
+            v ? ::setenv(n.c_str(), v->c_str(), 1) : ::unsetenv(n.c_str());
+    }
+};
+
 // Real-time budgets mean nothing in the unoptimised sanitizer build.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kTimingsMeaningful = false;
@@ -487,6 +504,84 @@ TEST(SdlPlatform, TheSoundDeviceClosesAfterThreeQuietSecondsAndReopens)
     EXPECT_FALSE(audio_open()) << "the device stayed open after 3.6 s of quiet";
     ASSERT_TRUE(sdl.wave_play(tone, false));
     EXPECT_TRUE(audio_open()) << "the next sound did not open the device again";
+}
+
+TEST(SdlPlatform, WithoutARuntimeDirectoryTheLockIsInOurOwnCacheDirectory)
+{
+    SavedEnv env{"XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "HOME"};
+    test::TempDir d;
+    ::unsetenv("XDG_RUNTIME_DIR");
+    ::setenv("HOME", (d / "home").c_str(), 1);
+    std::filesystem::create_directories(d / "home");
+    const std::string cache = d / "cache";
+    struct Case {
+        const char* what;
+        const char* cache_home;  // nullptr: unset
+        std::string dir;
+    } cases[] = {
+        {"HOME only", nullptr, d / "home/.cache/bafolino"},
+        {"an empty XDG_CACHE_HOME", "", d / "home/.cache/bafolino"},
+        {"a relative XDG_CACHE_HOME, which does not count", "cache", d / "home/.cache/bafolino"},
+        {"XDG_CACHE_HOME", cache.c_str(), d / "cache/bafolino"},
+    };
+    for (const auto& c : cases) {
+        c.cache_home ? ::setenv("XDG_CACHE_HOME", c.cache_home, 1) : ::unsetenv("XDG_CACHE_HOME");
+        auto first = std::make_unique<SdlPlatform>();
+        SdlPlatform second;
+        EXPECT_FALSE(first->another_instance_running()) << c.what;
+        struct stat st {};
+        ASSERT_EQ(::lstat(c.dir.c_str(), &st), 0) << c.what << ": no " << c.dir;
+        EXPECT_TRUE(S_ISDIR(st.st_mode)) << c.dir;
+        EXPECT_EQ(st.st_mode & 07777, 0700u) << c.what << ": " << c.dir << " is not ours alone";
+        EXPECT_TRUE(file_exists(c.dir + "/bafolino.lock")) << c.what;
+        EXPECT_TRUE(second.another_instance_running()) << c.what << ": the second copy did not see the first";
+        first.reset();
+        std::filesystem::remove_all(c.dir);
+    }
+}
+
+TEST(SdlPlatform, TheLockIsNeverTakenWhereOthersCouldTamperWithIt)
+{
+    SavedEnv env{"XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "HOME"};
+    test::TempDir d;
+    const std::string cache = d / "cache", dir = cache + "/bafolino", elsewhere = d / "elsewhere";
+    std::filesystem::create_directories(cache);
+    std::filesystem::create_directories(elsewhere);
+    struct Case {
+        const char* what;
+        std::function<void()> plant;
+        bool runtime_dir;
+    } cases[] = {
+        {"a directory others may write to", [&] { std::filesystem::create_directory(dir); ::chmod(dir.c_str(), 0777); }, false},
+        {"a directory the group may write to", [&] { std::filesystem::create_directory(dir); ::chmod(dir.c_str(), 0770); }, false},
+        {"a link to another directory", [&] { std::filesystem::create_directory_symlink(elsewhere, dir); }, false},
+        {"a file in its place", [&] { test::write_file(dir, ""); }, false},
+        {"a link planted at the lock in the cache", [&] {
+             std::filesystem::create_directory(dir);
+             ::chmod(dir.c_str(), 0700);
+             std::filesystem::create_symlink(elsewhere + "/bafolino.lock", dir + "/bafolino.lock");
+         }, false},
+        {"a link planted at the lock in the runtime directory", [&] {
+             std::filesystem::create_symlink(elsewhere + "/bafolino.lock", cache + "/bafolino.lock");
+         }, true},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(dir);
+        std::filesystem::remove(cache + "/bafolino.lock");
+        c.plant();
+        if (c.runtime_dir) {
+            ::setenv("XDG_RUNTIME_DIR", cache.c_str(), 1);
+        } else {
+            ::unsetenv("XDG_RUNTIME_DIR");
+            ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
+        }
+        SdlPlatform first, second;
+        EXPECT_FALSE(first.another_instance_running()) << c.what;
+        EXPECT_FALSE(second.another_instance_running()) << c.what << ": a lock was taken after all";
+        EXPECT_FALSE(std::filesystem::exists(elsewhere + "/bafolino.lock")) << c.what << ": the lock followed a link";
+        std::error_code ec;
+        EXPECT_FALSE(std::filesystem::is_regular_file(dir + "/bafolino.lock", ec)) << c.what << ": a lock file was made";
+    }
 }
 
 namespace {
