@@ -116,7 +116,8 @@ SdlPlatform::~SdlPlatform()
 
 bool SdlPlatform::init()
 {
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // SDL's own SIGINT and SIGTERM handlers stay: they turn the signal into a
+    // quit event, and the program ends the way its window's close button ends it.
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     // Our frame is composed in memory: present it through the window's own

@@ -506,6 +506,36 @@ TEST(SdlPlatform, TheSoundDeviceClosesAfterThreeQuietSecondsAndReopens)
     EXPECT_TRUE(audio_open()) << "the next sound did not open the device again";
 }
 
+TEST(SdlPlatform, TermAndInterruptArriveAsQuit)
+{
+    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    struct Case {
+        int signal;
+        bool while_sleeping;
+    } cases[] = {{SIGTERM, false}, {SIGINT, false}, {SIGTERM, true}, {SIGINT, true}};
+    for (const auto& c : cases) {
+        const std::string what = std::string(strsignal(c.signal)) + (c.while_sleeping ? " while asleep" : " while busy");
+        SdlPlatform sdl;
+        ASSERT_TRUE(sdl.init()) << what;
+        if (c.while_sleeping) {
+            std::thread sender([&] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                ::kill(::getpid(), c.signal);
+            });
+            sdl.sleep_until(sdl.now_ms() + 200);
+            sender.join();
+        } else {
+            std::raise(c.signal);
+        }
+        Event ev;
+        const uint32_t t0 = sdl.now_ms();
+        ASSERT_TRUE(sdl.wait_event(ev, t0 + 1000)) << what << ": no event";
+        EXPECT_EQ(ev.type, Event::Type::Quit) << what;
+        EXPECT_LT(sdl.now_ms() - t0, 100u) << what << ": the quit came late";
+    }
+}
+
 TEST(SdlPlatform, WithoutARuntimeDirectoryTheLockIsInOurOwnCacheDirectory)
 {
     SavedEnv env{"XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "HOME"};
