@@ -32,8 +32,10 @@ std::unique_ptr<AvLibrary> load(const std::string& format, const std::string& co
                 dlclose(h);
         return nullptr;
     };
-    if (!format_h)
-        return give_up(dlerror());
+    if (!format_h) {
+        const char* why = dlerror();
+        return give_up(why ? why : format);
+    }
     auto av = std::make_unique<AvLibrary>();
 #define BAFO_AV_RESOLVE(lib, name)                                                                                     \
     av->name = reinterpret_cast<decltype(av->name)>(dlsym(lib##_h, #name));                                            \
