@@ -443,7 +443,7 @@ void SdlPlatform::message_box(const std::string& text, const std::string& title,
     SDL_ShowCursor(m_cursor_count >= 0 ? SDL_ENABLE : SDL_DISABLE);
 }
 
-// Sound asked for before the first picture waits for it (see present).
+// Sound asked for before the device started waits for it (start_audio_when_due).
 bool SdlPlatform::play(Mixer::Channel c, const std::string& path, bool loop)
 {
     const std::string file = join_path(path, "");
