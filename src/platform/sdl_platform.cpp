@@ -184,9 +184,10 @@ uint32_t SdlPlatform::close_audio_when_quiet(uint32_t deadline)
         m_quiet = false;
         return deadline;
     }
-    // Counted from when the sound ends, not from when we happen to wake.
+    // Counted from when the sound ends, not from when we happen to wake; a
+    // sound stopped early ends now, not when it would have.
     const uint32_t now = now_ms();
-    if (left > 0 || !m_quiet) {
+    if (left > 0 || !m_quiet || int32_t(m_quiet_since - now) > 0) {
         m_quiet_since = now + uint32_t(left);
         m_quiet = true;
     }

@@ -483,27 +483,41 @@ TEST(SdlPlatform, WithoutASoundDeviceItPlaysSilently)
 TEST(SdlPlatform, TheSoundDeviceClosesAfterThreeQuietSecondsAndReopens)
 {
     test::TempDir d;
-    const std::string tone = d / "T.WAV";
-    write_pcm(tone, 16, 1, 22050, 440, 440, 100);
+    const std::string short_tone = d / "SHORT.WAV", long_tone = d / "LONG.WAV";
+    write_pcm(short_tone, 16, 1, 22050, 440, 440, 100);
+    write_pcm(long_tone, 16, 1, 22050, 440, 440, 2000);
     ::setenv("SDL_VIDEODRIVER", "dummy", 1);
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
-    SdlPlatform sdl;
-    ASSERT_TRUE(sdl.init());
-    ASSERT_TRUE(sdl.start_audio());
-    ASSERT_TRUE(sdl.sound_play(tone));
-    EXPECT_TRUE(audio_open());
-    auto idle_until = [&](uint32_t t) {
-        Event ev;
-        while (int32_t(t - sdl.now_ms()) > 0)
-            sdl.wait_event(ev, t);
-    };
-    const uint32_t t0 = sdl.now_ms();
-    idle_until(t0 + 2500);
-    EXPECT_TRUE(audio_open()) << "the device closed before 3 s of quiet";
-    idle_until(t0 + 3700);
-    EXPECT_FALSE(audio_open()) << "the device stayed open after 3.6 s of quiet";
-    ASSERT_TRUE(sdl.wave_play(tone, false));
-    EXPECT_TRUE(audio_open()) << "the next sound did not open the device again";
+    struct Case {
+        const char* what;
+        const std::string& file;
+        int stop_after_ms;  // 0: played to its end
+    } cases[] = {{"a sound played to its end", short_tone, 0}, {"a sound cut short", long_tone, 200}};
+    for (const auto& c : cases) {
+        SdlPlatform sdl;
+        ASSERT_TRUE(sdl.init());
+        ASSERT_TRUE(sdl.start_audio());
+        auto idle_until = [&](uint32_t t) {
+            Event ev;
+            while (int32_t(t - sdl.now_ms()) > 0)
+                sdl.wait_event(ev, t);
+        };
+        ASSERT_TRUE(sdl.sound_play(c.file)) << c.what;
+        EXPECT_TRUE(audio_open()) << c.what;
+        if (c.stop_after_ms) {
+            idle_until(sdl.now_ms() + uint32_t(c.stop_after_ms));
+            sdl.sound_stop();
+        } else {
+            idle_until(sdl.now_ms() + 100);
+        }
+        const uint32_t quiet = sdl.now_ms();
+        idle_until(quiet + 2500);
+        EXPECT_TRUE(audio_open()) << c.what << ": the device closed before 3 s of quiet";
+        idle_until(quiet + 3600);
+        EXPECT_FALSE(audio_open()) << c.what << ": the device stayed open after 3.6 s of quiet";
+        ASSERT_TRUE(sdl.wave_play(short_tone, false));
+        EXPECT_TRUE(audio_open()) << c.what << ": the next sound did not open the device again";
+    }
 }
 
 TEST(SdlPlatform, TermAndInterruptArriveAsQuit)
