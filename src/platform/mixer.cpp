@@ -11,13 +11,13 @@ namespace {
 // The whole file in our format, or nothing.
 bool load_wave(const std::string& path, std::vector<int16_t>& out)
 {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec source{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &data, &length))
+    if (!SDL_LoadWAV(path.c_str(), &source, &data, &length))
         return false;
     bool ok = false;
-    if (SDL_AudioStream* s = SDL_NewAudioStream(spec.format, spec.channels, spec.freq, AUDIO_S16SYS, Mixer::kChannels,
+    if (SDL_AudioStream* s = SDL_NewAudioStream(source.format, source.channels, source.freq, AUDIO_S16SYS, Mixer::kChannels,
                                                 Mixer::kRate)) {
         if (SDL_AudioStreamPut(s, data, int(length)) == 0 && SDL_AudioStreamFlush(s) == 0) {
             const int bytes = SDL_AudioStreamAvailable(s);
