@@ -37,9 +37,9 @@ std::unique_ptr<AvLibrary> load(const std::string& format, const std::string& co
         return give_up(why ? why : format);
     }
     auto av = std::make_unique<AvLibrary>();
-#define BAFO_AV_RESOLVE(lib, name)                                                                                     \
-    av->name = reinterpret_cast<decltype(av->name)>(dlsym(lib##_h, #name));                                            \
-    if (!av->name)                                                                                                     \
+#define BAFO_AV_RESOLVE(lib, name)                                                       \
+    av->name = reinterpret_cast<decltype(av->name)>(dlsym(lib##_h, #name));              \
+    if (!av->name)                                                                       \
         return give_up(lib + " has no " #name);
     BAFO_AV_FUNCTIONS(BAFO_AV_RESOLVE)
 #undef BAFO_AV_RESOLVE

@@ -17,8 +17,9 @@ bool load_wave(const std::string& path, std::vector<int16_t>& out)
     if (!SDL_LoadWAV(path.c_str(), &source, &data, &length))
         return false;
     bool ok = false;
-    if (SDL_AudioStream* s = SDL_NewAudioStream(source.format, source.channels, source.freq, AUDIO_S16SYS, Mixer::kChannels,
-                                                Mixer::kRate)) {
+    SDL_AudioStream* s = SDL_NewAudioStream(source.format, source.channels, source.freq, AUDIO_S16SYS,
+                                            Mixer::kChannels, Mixer::kRate);
+    if (s) {
         if (SDL_AudioStreamPut(s, data, int(length)) == 0 && SDL_AudioStreamFlush(s) == 0) {
             const int bytes = SDL_AudioStreamAvailable(s);
             out.assign(size_t(bytes) / sizeof(int16_t), 0);

@@ -374,9 +374,12 @@ TEST(SdlPlatform, WavesOfEachFormatPlayAtTheirPitchAndLength)
         const int heard = (span.last - span.first + 1) * 10;
         EXPECT_NEAR(heard, c.ms, 20) << c.what << " lasted " << heard << " ms";
         const size_t from = size_t(span.first + 1) * rate / 100, to = size_t(span.last) * rate / 100;
-        for (auto [side, samples, hz] : {std::tuple{"left", &out.left, c.left_hz}, std::tuple{"right", &out.right, c.right_hz}}) {
+        const std::tuple<const char*, const std::vector<float>*, double> sides[] = {{"left", &out.left, c.left_hz},
+                                                                                   {"right", &out.right, c.right_hz}};
+        for (auto [side, samples, hz] : sides) {
             const double f = strongest_near(*samples, from, to, rate, hz);
-            EXPECT_NEAR(f, hz, hz * 0.01) << c.what << ": the " << side << " channel sounds at " << f << " Hz, not " << hz;
+            EXPECT_NEAR(f, hz, hz * 0.01)
+                << c.what << ": the " << side << " channel sounds at " << f << " Hz, not " << hz;
             const double other = side == std::string("left") ? c.right_hz : c.left_hz;
             if (other != hz) {
                 EXPECT_LT(power_at(*samples, from, to, rate, other), power_at(*samples, from, to, rate, hz) / 100)
@@ -413,8 +416,8 @@ TEST(SdlPlatform, AClickCutsTheVoiceTheWaveLoopsAndStopsAtOnce)
     const Mixed out = read_mixed(disk.file);
     const int rate = Mixer::kRate;
     const auto looped = tone_track(out.left, rate, 440);
-    const Span l = where(looped), v = where(tone_track(out.left, rate, 1000)), c = where(tone_track(out.left, rate, 3000)),
-               m = where(tone_track(out.left, rate, 2000));
+    const Span l = where(looped), v = where(tone_track(out.left, rate, 1000)),
+               c = where(tone_track(out.left, rate, 3000)), m = where(tone_track(out.left, rate, 2000));
     ASSERT_TRUE(l.first >= 0 && v.first >= 0 && c.first >= 0 && m.first >= 0)
         << "heard: loop " << l.first << ", voice " << v.first << ", click " << c.first << ", marker " << m.first;
     std::printf("10 ms windows: loop %d-%d, voice %d-%d, click %d-%d, marker %d-%d\n", l.first, l.last, v.first, v.last,
@@ -453,7 +456,8 @@ TEST(SdlPlatform, SoundAskedForBeforeTheFirstPictureStartsRightAfterIt)
         EXPECT_TRUE(audio_open()) << "the first wait after the picture did not start the sound";
     }
     const Mixed out = read_mixed(disk.file);
-    const auto tune_track = tone_track(out.left, Mixer::kRate, 440), gone_track = tone_track(out.left, Mixer::kRate, 1000);
+    const auto tune_track = tone_track(out.left, Mixer::kRate, 440);
+    const auto gone_track = tone_track(out.left, Mixer::kRate, 1000);
     const Span t = where(tune_track);
     EXPECT_GE(t.first, 0) << "the tune asked for before the picture was never heard";
     EXPECT_LE(t.first, 1) << "the tune began " << t.first * 10 << " ms into the device's sound";
@@ -529,7 +533,8 @@ TEST(SdlPlatform, TermAndInterruptArriveAsQuit)
         bool while_sleeping;
     } cases[] = {{SIGTERM, false}, {SIGINT, false}, {SIGTERM, true}, {SIGINT, true}};
     for (const auto& c : cases) {
-        const std::string what = std::string(strsignal(c.signal)) + (c.while_sleeping ? " while asleep" : " while busy");
+        const std::string what =
+            std::string(strsignal(c.signal)) + (c.while_sleeping ? " while asleep" : " while busy");
         SdlPlatform sdl;
         ASSERT_TRUE(sdl.init()) << what;
         if (c.while_sleeping) {
@@ -591,18 +596,21 @@ TEST(SdlPlatform, TheLockIsNeverTakenWhereOthersCouldTamperWithIt)
     const std::string cache = d / "cache", dir = cache + "/bafolino", elsewhere = d / "elsewhere";
     std::filesystem::create_directories(cache);
     std::filesystem::create_directories(elsewhere);
+    auto make_dir = [&](mode_t mode) {
+        std::filesystem::create_directory(dir);
+        ::chmod(dir.c_str(), mode);
+    };
     struct Case {
         const char* what;
         std::function<void()> plant;
         bool runtime_dir;
     } cases[] = {
-        {"a directory others may write to", [&] { std::filesystem::create_directory(dir); ::chmod(dir.c_str(), 0777); }, false},
-        {"a directory the group may write to", [&] { std::filesystem::create_directory(dir); ::chmod(dir.c_str(), 0770); }, false},
+        {"a directory others may write to", [&] { make_dir(0777); }, false},
+        {"a directory the group may write to", [&] { make_dir(0770); }, false},
         {"a link to another directory", [&] { std::filesystem::create_directory_symlink(elsewhere, dir); }, false},
         {"a file in its place", [&] { test::write_file(dir, ""); }, false},
         {"a link planted at the lock in the cache", [&] {
-             std::filesystem::create_directory(dir);
-             ::chmod(dir.c_str(), 0700);
+             make_dir(0700);
              std::filesystem::create_symlink(elsewhere + "/bafolino.lock", dir + "/bafolino.lock");
          }, false},
         {"a link planted at the lock in the runtime directory", [&] {
@@ -624,7 +632,8 @@ TEST(SdlPlatform, TheLockIsNeverTakenWhereOthersCouldTamperWithIt)
         EXPECT_FALSE(second.another_instance_running()) << c.what << ": a lock was taken after all";
         EXPECT_FALSE(std::filesystem::exists(elsewhere + "/bafolino.lock")) << c.what << ": the lock followed a link";
         std::error_code ec;
-        EXPECT_FALSE(std::filesystem::is_regular_file(dir + "/bafolino.lock", ec)) << c.what << ": a lock file was made";
+        EXPECT_FALSE(std::filesystem::is_regular_file(dir + "/bafolino.lock", ec))
+            << c.what << ": a lock file was made";
     }
 }
 
