@@ -1,12 +1,7 @@
 #include "platform/clip_decoder.h"
 
+#include "platform/av_library.h"
 #include "platform/files.h"
-
-extern "C" {
-#include <libavcodec/avcodec.h>
-#include <libavformat/avformat.h>
-#include <libavutil/imgutils.h>
-}
 
 #include <array>
 
@@ -28,6 +23,19 @@ const std::array<uint32_t, 32768>& rgb555_table()
     return table;
 }
 
+// The clip as a plain file and nothing else: a name such as "concat:..." or
+// "pipe:0" must never pick another of the library's ways to read.
+int open_avi(const AvLibrary* av, AVFormatContext** fmt, const std::string& path)
+{
+    AVDictionary* options = nullptr;
+    av->av_dict_set(&options, "protocol_whitelist", "file", 0);
+    // The container is named, never guessed: a clip is an AVI or nothing.
+    const AVInputFormat* avi = av->av_find_input_format("avi");
+    int r = av->avformat_open_input(fmt, ("file:" + path).c_str(), avi, &options);
+    av->av_dict_free(&options);
+    return r;
+}
+
 }  // namespace
 
 const char* step_name(ClipDecoder::Step s)
@@ -42,6 +50,8 @@ const char* step_name(ClipDecoder::Step s)
 }
 
 struct ClipDecoder::Impl {
+    Libraries libraries;
+    const AvLibrary* av = nullptr;  // loaded by the first clip opened
     std::string path;
     AVFormatContext* fmt = nullptr;
     AVCodecContext* codec = nullptr;
@@ -58,15 +68,18 @@ struct ClipDecoder::Impl {
     void release()
     {
         if (decoded)
-            av_frame_free(&decoded);
+            av->av_frame_free(&decoded);
         if (packet)
-            av_packet_free(&packet);
+            av->av_packet_free(&packet);
         if (codec)
-            avcodec_free_context(&codec);
+            av->avcodec_free_context(&codec);
         if (fmt)
-            avformat_close_input(&fmt);
+            av->avformat_close_input(&fmt);
         stream = -1;
         frames = 0;
+        width = height = 0;
+        indexed = false;
+        next = 0;
     }
 
     // Sends packets until the decoder hands out a frame; its number is `got`.
@@ -75,7 +88,7 @@ struct ClipDecoder::Impl {
     {
         corrupt = false;
         for (;;) {
-            int r = avcodec_receive_frame(codec, decoded);
+            int r = av->avcodec_receive_frame(codec, decoded);
             if (r == 0) {
                 got = decoded->pts != AV_NOPTS_VALUE && indexed ? int(decoded->pts) : next;
                 ++next;
@@ -84,45 +97,56 @@ struct ClipDecoder::Impl {
             if (r != AVERROR(EAGAIN))
                 return false;
             for (;;) {
-                int rr = av_read_frame(fmt, packet);
+                int rr = av->av_read_frame(fmt, packet);
                 if (rr < 0) {
-                    avcodec_send_packet(codec, nullptr);  // drain what is left
+                    av->avcodec_send_packet(codec, nullptr);  // drain what is left
                     break;
                 }
                 if (packet->stream_index == stream && (packet->flags & AV_PKT_FLAG_CORRUPT)) {
                     got = packet->pts != AV_NOPTS_VALUE && indexed ? int(packet->pts) : next;
                     ++next;
                     corrupt = true;
-                    av_packet_unref(packet);
+                    av->av_packet_unref(packet);
                     return true;
                 }
                 if (packet->stream_index == stream) {
-                    int s = avcodec_send_packet(codec, packet);
-                    av_packet_unref(packet);
+                    int s = av->avcodec_send_packet(codec, packet);
+                    av->av_packet_unref(packet);
                     if (s < 0 && s != AVERROR(EAGAIN))
                         return false;
                     break;
                 }
-                av_packet_unref(packet);
+                av->av_packet_unref(packet);
             }
         }
     }
 
     bool rewind()
     {
-        avcodec_flush_buffers(codec);
+        av->avcodec_flush_buffers(codec);
         next = 0;
-        if (av_seek_frame(fmt, stream, 0, AVSEEK_FLAG_BACKWARD) >= 0)
+        if (av->av_seek_frame(fmt, stream, 0, AVSEEK_FLAG_BACKWARD) >= 0)
             return true;
-        // No index to seek with: open the file again from its start.
-        std::string p = path;
-        avformat_close_input(&fmt);
-        const AVInputFormat* avi = av_find_input_format("avi");
-        return avformat_open_input(&fmt, p.c_str(), avi, nullptr) == 0 && avformat_find_stream_info(fmt, nullptr) >= 0;
+        // No index to seek with: open the file again from its start. If that
+        // fails the clip is over: closed, never open without its file.
+        av->avformat_close_input(&fmt);
+        if (open_avi(av, &fmt, path) == 0 && av->avformat_find_stream_info(fmt, nullptr) >= 0 &&
+            stream < int(fmt->nb_streams) && fmt->streams[stream]->codecpar->codec_id == AV_CODEC_ID_MSVIDEO1)
+            return true;
+        release();
+        return false;
     }
 };
 
-ClipDecoder::ClipDecoder() : m(std::make_unique<Impl>()) {}
+ClipDecoder::Libraries ClipDecoder::built_against()
+{
+    return {AvLibrary::kFormat, AvLibrary::kCodec, AvLibrary::kUtil};
+}
+
+ClipDecoder::ClipDecoder(Libraries libraries) : m(std::make_unique<Impl>())
+{
+    m->libraries = std::move(libraries);
+}
 ClipDecoder::~ClipDecoder() = default;
 
 void ClipDecoder::close()
@@ -154,18 +178,20 @@ bool ClipDecoder::indexed() const
 ClipDecoder::Status ClipDecoder::open(const std::string& path)
 {
     close();
-    av_log_set_level(AV_LOG_QUIET);
+    if (!m->av)
+        m->av = AvLibrary::get(m->libraries.format, m->libraries.codec, m->libraries.util);
+    const AvLibrary* av = m->av;
+    if (!av)
+        return {Step::Codec, 0};  // no library to play it with is no codec
     m->path = join_path(path, "");
-    // The container is named, never guessed: a clip is an AVI or nothing.
-    const AVInputFormat* avi = av_find_input_format("avi");
-    int r = avformat_open_input(&m->fmt, m->path.c_str(), avi, nullptr);
+    int r = open_avi(av, &m->fmt, m->path);
     if (r < 0)
         return {Step::Open, -r};
-    if ((r = avformat_find_stream_info(m->fmt, nullptr)) < 0) {
+    if ((r = av->avformat_find_stream_info(m->fmt, nullptr)) < 0) {
         close();
         return {Step::FileInfo, -r};
     }
-    r = av_find_best_stream(m->fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    r = av->av_find_best_stream(m->fmt, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
     if (r < 0) {
         close();
         return {Step::Stream, -r};
@@ -178,19 +204,19 @@ ClipDecoder::Status ClipDecoder::open(const std::string& path)
     }
     m->width = st->codecpar->width;
     m->height = st->codecpar->height;
-    const AVCodec* dec = st->codecpar->codec_id == AV_CODEC_ID_MSVIDEO1 ? avcodec_find_decoder(AV_CODEC_ID_MSVIDEO1) : nullptr;
+    const AVCodec* dec = st->codecpar->codec_id == AV_CODEC_ID_MSVIDEO1 ? av->avcodec_find_decoder(AV_CODEC_ID_MSVIDEO1) : nullptr;
     if (!dec) {
         close();
         return {Step::Codec, 0};
     }
-    m->codec = avcodec_alloc_context3(dec);
-    if (!m->codec || avcodec_parameters_to_context(m->codec, st->codecpar) < 0 || avcodec_open2(m->codec, dec, nullptr) < 0) {
+    m->codec = av->avcodec_alloc_context3(dec);
+    if (!m->codec || av->avcodec_parameters_to_context(m->codec, st->codecpar) < 0 || av->avcodec_open2(m->codec, dec, nullptr) < 0) {
         close();
         return {Step::Codec, 0};
     }
-    m->packet = av_packet_alloc();
-    m->decoded = av_frame_alloc();
-    int entries = avformat_index_get_entries_count(st);
+    m->packet = av->av_packet_alloc();
+    m->decoded = av->av_frame_alloc();
+    int entries = av->avformat_index_get_entries_count(st);
     m->frames = int(st->nb_frames > 0 ? st->nb_frames : entries);
     // A truncated file keeps its header's frame count but loses its index:
     // seeking would then hand back the wrong pictures without an error.
@@ -209,10 +235,11 @@ bool ClipDecoder::frame(int n, Surface& out)
 {
     if (!is_open() || n < 0 || n >= m->frames)
         return false;
+    const AvLibrary* av = m->av;
     int got = -1;
     if (m->indexed) {
-        avcodec_flush_buffers(m->codec);
-        if (av_seek_frame(m->fmt, m->stream, n, AVSEEK_FLAG_BACKWARD) < 0)
+        av->avcodec_flush_buffers(m->codec);
+        if (av->av_seek_frame(m->fmt, m->stream, n, AVSEEK_FLAG_BACKWARD) < 0)
             return false;
         m->next = -1;
         do {

@@ -1,5 +1,5 @@
 // Frames of an AVI clip by number, decoded on demand and converted to our
-// pixels. The clips use the "Microsoft Video 1" codec.
+// pixels. The clips use the "Microsoft Video 1" codec, decoded by FFmpeg.
 #pragma once
 
 #include "platform/surface.h"
@@ -18,7 +18,15 @@ public:
         int code = 0;  // the library's error, positive
     };
 
-    ClipDecoder();
+    // The FFmpeg libraries by file name, loaded when the first clip is opened:
+    // by default those we were built against. When one is missing, or lacks a
+    // function we call, open() stops at Step::Codec.
+    struct Libraries {
+        std::string format, codec, util;
+    };
+    static Libraries built_against();
+
+    explicit ClipDecoder(Libraries libraries = built_against());
     ~ClipDecoder();
     ClipDecoder(const ClipDecoder&) = delete;
     ClipDecoder& operator=(const ClipDecoder&) = delete;

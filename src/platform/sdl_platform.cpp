@@ -4,22 +4,21 @@
 #include "platform/trace.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <pwd.h>
+#include <string>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace bafo {
 
 namespace {
-
-constexpr int kSoundChannel = 0;  // the one channel the screens talk through
-constexpr int kWaveChannel = 1;   // the fire-and-forget wave call
 
 int classic_key(SDL_Keycode k)
 {
@@ -53,6 +52,36 @@ int classic_key(SDL_Keycode k)
     }
 }
 
+// Where the instance lock lives: $XDG_RUNTIME_DIR, which is ours alone, else a
+// directory of our own in the cache ($XDG_CACHE_HOME or ~/.cache, then
+// bafolino), never a shared one such as /tmp where another user could hold the
+// lock first. Empty when the directory is not ours or others may write to it.
+std::string lock_directory()
+{
+    if (const char* run = std::getenv("XDG_RUNTIME_DIR"); run && *run)
+        return run;
+    std::string cache;
+    if (const char* c = std::getenv("XDG_CACHE_HOME"); c && *c == '/') {
+        cache = c;
+    } else {
+        const char* home = std::getenv("HOME");
+        if (!home || !*home) {
+            const passwd* pw = ::getpwuid(::getuid());
+            home = pw ? pw->pw_dir : nullptr;
+        }
+        if (!home || !*home)
+            return "";
+        cache = join_path(home, ".cache");
+    }
+    ::mkdir(cache.c_str(), 0700);
+    const std::string dir = join_path(cache, "bafolino");
+    ::mkdir(dir.c_str(), 0700);
+    struct stat st {};
+    if (::lstat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() || (st.st_mode & 022))
+        return "";
+    return dir;
+}
+
 int button_bit(Uint8 b)
 {
     switch (b) {
@@ -69,14 +98,7 @@ SdlPlatform::SdlPlatform() = default;
 
 SdlPlatform::~SdlPlatform()
 {
-    if (m_audio_open) {
-        Mix_HaltChannel(-1);
-        Mix_CloseAudio();
-    }
-    if (m_sound)
-        Mix_FreeChunk(m_sound);
-    if (m_wave)
-        Mix_FreeChunk(m_wave);
+    m_mixer.close();
     for (auto& [k, c] : m_system_cursors)
         SDL_FreeCursor(c);
     for (auto& [k, c] : m_custom_cursors)
@@ -94,7 +116,8 @@ SdlPlatform::~SdlPlatform()
 
 bool SdlPlatform::init()
 {
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // SDL's own SIGINT and SIGTERM handlers stay: they turn the signal into a
+    // quit event, and the program ends the way its window's close button ends it.
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
     // Our frame is composed in memory: present it through the window's own
@@ -103,60 +126,73 @@ bool SdlPlatform::init()
     m_video = SDL_Init(SDL_INIT_VIDEO) == 0;
     if (!m_video)
         std::fprintf(stderr, "bafolino: no video: %s\n", SDL_GetError());
-    open_audio();
     return m_video;
 }
 
-bool SdlPlatform::open_audio_device()
+bool SdlPlatform::start_audio()
 {
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 512) != 0)
-        return false;
-    Mix_AllocateChannels(16);
-    Mix_ReserveChannels(2);
-    m_audio_open = true;
-    m_quiet_since = 0;
-    return true;
-}
-
-void SdlPlatform::open_audio()
-{
+    if (m_audio_started)
+        return m_audio;
+    m_audio_started = true;
     // A missing sound device makes the program silent, never stops it.
-    m_audio = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && open_audio_device();
+    m_audio = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && m_mixer.open();
     if (!m_audio) {
         std::fprintf(stderr, "bafolino: no sound device (%s), playing silently\n", SDL_GetError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
-        m_audio = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && open_audio_device();
+        m_audio = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && m_mixer.open();
     }
+    const char* driver = SDL_GetCurrentAudioDriver();
+    trace(std::string("audio_start ") + (m_audio && driver ? driver : "none"));
+    for (Mixer::Channel c : {Mixer::Sound, Mixer::Wave}) {
+        Request r = std::move(m_requests[c]);
+        m_requests[c] = {};
+        if (r.on)
+            play(c, r.path, r.loop);
+    }
+    return m_audio;
+}
+
+void SdlPlatform::start_audio_when_due()
+{
+    // After the first picture, when the program first waits: starting the
+    // device (tens of ms with some sound servers) must not hold the picture
+    // back. With no window there is no picture to wait for.
+    if (!m_audio_started && (m_presented || !m_window))
+        start_audio();
 }
 
 bool SdlPlatform::ensure_audio()
 {
-    if (!m_audio)
+    if (!start_audio())
         return false;
-    if (!m_audio_open && !open_audio_device()) {
+    if (!m_mixer.is_open() && !m_mixer.open()) {
         std::fprintf(stderr, "bafolino: the sound device did not reopen (%s)\n", SDL_GetError());
         return false;
     }
-    m_quiet_since = 0;
+    m_quiet = false;
     return true;
 }
 
 uint32_t SdlPlatform::close_audio_when_quiet(uint32_t deadline)
 {
     constexpr uint32_t kQuietMs = 3000;
-    if (!m_audio_open)
+    if (!m_mixer.is_open())
         return deadline;
-    if (Mix_Playing(-1) != 0) {
-        m_quiet_since = 0;
+    const int left = m_mixer.ms_left();
+    if (left < 0) {
+        m_quiet = false;
         return deadline;
     }
+    // Counted from when the sound ends, not from when we happen to wake; a
+    // sound stopped early ends now, not when it would have.
     const uint32_t now = now_ms();
-    if (!m_quiet_since)
-        m_quiet_since = now ? now : 1;
+    if (left > 0 || !m_quiet || int32_t(m_quiet_since - now) > 0) {
+        m_quiet_since = now + uint32_t(left);
+        m_quiet = true;
+    }
     if (int32_t(now - m_quiet_since) >= int32_t(kQuietMs)) {
-        Mix_CloseAudio();
-        m_audio_open = false;
+        m_mixer.close();
         return deadline;
     }
     const uint32_t close_at = m_quiet_since + kQuietMs;
@@ -226,6 +262,7 @@ bool SdlPlatform::translate(const SDL_Event& e, Event& ev)
 
 bool SdlPlatform::wait_event(Event& ev, uint32_t deadline)
 {
+    start_audio_when_due();
     for (;;) {
         uint32_t now = now_ms();
         int left = int(int32_t(close_audio_when_quiet(deadline) - now));
@@ -253,6 +290,7 @@ bool SdlPlatform::wait_event(Event& ev, uint32_t deadline)
 
 void SdlPlatform::sleep_until(uint32_t deadline)
 {
+    start_audio_when_due();
     // Wake at the very start of the deadline's millisecond, not up to one later:
     // animation steps of 2 and 4 ms cannot afford a rounding of the clock.
     const auto target = m_start + std::chrono::milliseconds(int32_t(deadline - now_ms()) + int64_t(now_ms()));
@@ -320,6 +358,7 @@ void SdlPlatform::present(const Surface& frame)
     SDL_RenderClear(m_renderer);
     SDL_RenderCopy(m_renderer, m_texture, nullptr, nullptr);
     SDL_RenderPresent(m_renderer);
+    m_presented = true;
 }
 
 DisplayMode SdlPlatform::display_mode()
@@ -405,57 +444,60 @@ void SdlPlatform::message_box(const std::string& text, const std::string& title,
     SDL_ShowCursor(m_cursor_count >= 0 ? SDL_ENABLE : SDL_DISABLE);
 }
 
-bool SdlPlatform::play_on(int channel, Mix_Chunk*& slot, const std::string& path, int loops)
+// Sound asked for before the device started waits for it (start_audio_when_due).
+bool SdlPlatform::play(Mixer::Channel c, const std::string& path, bool loop)
 {
-    if (!ensure_audio())
-        return false;
-    // The channel lets go of the old chunk before it is freed.
-    Mix_HaltChannel(channel);
-    if (slot) {
-        Mix_FreeChunk(slot);
-        slot = nullptr;
+    const std::string file = join_path(path, "");
+    if (!m_audio_started) {
+        m_requests[c] = {file, loop, true};
+        return ::access(file.c_str(), R_OK) == 0;
     }
-    slot = Mix_LoadWAV(join_path(path, "").c_str());
-    return slot && Mix_PlayChannel(channel, slot, loops) == channel;
+    return ensure_audio() && m_mixer.play(c, file, loop);
+}
+
+void SdlPlatform::stop(Mixer::Channel c)
+{
+    m_requests[c] = {};
+    m_mixer.stop(c);
 }
 
 bool SdlPlatform::sound_play(const std::string& path)
 {
-    return play_on(kSoundChannel, m_sound, path, 0);
+    return play(Mixer::Sound, path, false);
 }
 
 void SdlPlatform::sound_stop()
 {
-    if (m_audio_open)
-        Mix_HaltChannel(kSoundChannel);
+    stop(Mixer::Sound);
 }
 
 bool SdlPlatform::sound_playing()
 {
-    return m_audio_open && Mix_Playing(kSoundChannel) != 0;
+    start_audio();
+    return m_mixer.playing(Mixer::Sound);
 }
 
 bool SdlPlatform::wave_play(const std::string& path, bool loop)
 {
-    return play_on(kWaveChannel, m_wave, path, loop ? -1 : 0);
+    return play(Mixer::Wave, path, loop);
 }
 
 void SdlPlatform::wave_stop()
 {
-    if (m_audio_open)
-        Mix_HaltChannel(kWaveChannel);
+    stop(Mixer::Wave);
 }
 
 bool SdlPlatform::another_instance_running()
 {
     if (m_lock_fd >= 0)
         return false;
-    const char* dir = std::getenv("XDG_RUNTIME_DIR");
-    std::string path = dir && *dir ? join_path(dir, "bafolino.lock")
-                                   : "/tmp/bafolino-" + std::to_string(::getuid()) + ".lock";
-    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0)
+    const std::string dir = lock_directory();
+    if (dir.empty())
         return false;  // cannot tell: let this one run
+    // Never through a link someone else put there.
+    int fd = ::open(join_path(dir, "bafolino.lock").c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
         return true;

@@ -1,6 +1,7 @@
-// The real platform: SDL2 window, input and cursor, SDL_mixer sound.
+// The real platform: SDL2 window, input and cursor, sound through our own mixer.
 #pragma once
 
+#include "platform/mixer.h"
 #include "platform/platform.h"
 
 #include <chrono>
@@ -10,7 +11,6 @@ struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
 struct SDL_Cursor;
-struct Mix_Chunk;
 union SDL_Event;
 
 namespace bafo {
@@ -20,9 +20,13 @@ public:
     SdlPlatform();
     ~SdlPlatform() override;
 
-    // Video and sound drivers; false when no video driver works at all.
+    // The video driver; false when none works at all. Sound starts later (start_audio).
     bool init();
-    bool audio_open() const { return m_audio; }
+    // Starts the sound device now if it has not started. By itself it starts
+    // when the program first waits after its first picture; sound asked for
+    // before then is played from that moment. False when there is no device
+    // at all, not even SDL's silent one.
+    bool start_audio();
 
     uint32_t now_ms() override;
     bool wait_event(Event& ev, uint32_t deadline) override;
@@ -52,26 +56,34 @@ public:
 
 private:
     bool translate(const SDL_Event& e, Event& ev);
-    void open_audio();
-    bool open_audio_device();
-    // The mixer wakes every 12 ms while the device is open, even in silence:
+    void start_audio_when_due();
+    // The device's thread wakes every 12 ms while it is open, even in silence:
     // after a few quiet seconds it is closed, and opened again for the next sound.
     bool ensure_audio();
     uint32_t close_audio_when_quiet(uint32_t deadline);
-    bool play_on(int channel, Mix_Chunk*& slot, const std::string& path, int loops);
+    bool play(Mixer::Channel c, const std::string& path, bool loop);
+    void stop(Mixer::Channel c);
 
     SDL_Window* m_window = nullptr;
     SDL_Renderer* m_renderer = nullptr;
     SDL_Texture* m_texture = nullptr;
     bool m_video = false;
-    bool m_audio = false;       // a device can be had
-    bool m_audio_open = false;  // and is open now
+    bool m_presented = false;
+    bool m_audio_started = false;
+    bool m_audio = false;  // a device can be had
+    // Asked for before sound started: played when it starts.
+    struct Request {
+        std::string path;
+        bool loop = false;
+        bool on = false;
+    };
+    Request m_requests[2];
+    Mixer m_mixer;
+    bool m_quiet = false;
     uint32_t m_quiet_since = 0;
     int m_cursor_count = 0;
     std::map<int, SDL_Cursor*> m_system_cursors;
     std::map<uint64_t, SDL_Cursor*> m_custom_cursors;
-    Mix_Chunk* m_sound = nullptr;
-    Mix_Chunk* m_wave = nullptr;
     int m_lock_fd = -1;
     int m_buttons = 0;
     std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();

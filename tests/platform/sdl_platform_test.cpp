@@ -11,7 +11,6 @@
 #include "test_support.h"
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <chrono>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -20,8 +19,15 @@
 #include <sstream>
 #include <algorithm>
 #include <cstdlib>
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <optional>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <thread>
+#include <tuple>
+#include <unistd.h>
 
 using namespace bafo;
 using bafo::test::MiniTree;
@@ -64,6 +70,11 @@ std::vector<double> tone_track(const std::vector<float>& mono, int rate, double 
     return out;
 }
 
+double loudest(const std::vector<double>& track)
+{
+    return track.empty() ? 0 : *std::max_element(track.begin(), track.end());
+}
+
 struct Span {
     int first = -1, last = -1;  // 10 ms windows
 };
@@ -84,6 +95,133 @@ Span where(const std::vector<double>& track)
         }
     return s;
 }
+
+// A PCM wave lasting `ms`: 8 or 16 bits, one or two channels; the left (or only)
+// channel a sine of left_hz, the right one of right_hz.
+void write_pcm(const std::string& path, int bits, int channels, int rate, double left_hz, double right_hz, int ms)
+{
+    const size_t frames = size_t(rate) * size_t(ms) / 1000, bytes = frames * size_t(channels * bits / 8);
+    std::string s = "RIFF";
+    auto put = [&](uint32_t v, int n) {
+        for (int i = 0; i < n; ++i)
+            s.push_back(char((v >> (8 * i)) & 0xFF));
+    };
+    put(uint32_t(36 + bytes), 4);
+    s += "WAVEfmt ";
+    put(16, 4);
+    put(1, 2);
+    put(uint32_t(channels), 2);
+    put(uint32_t(rate), 4);
+    put(uint32_t(rate * channels * bits / 8), 4);
+    put(uint32_t(channels * bits / 8), 2);
+    put(uint32_t(bits), 2);
+    s += "data";
+    put(uint32_t(bytes), 4);
+    for (size_t i = 0; i < frames; ++i)
+        for (int c = 0; c < channels; ++c) {
+            const double v = 0.35 * std::sin(2 * M_PI * (c ? right_hz : left_hz) * double(i) / rate);
+            if (bits == 8)
+                put(uint32_t(std::lround(128 + 127 * v)), 1);
+            else
+                put(uint16_t(int16_t(std::lround(32767 * v))), 2);
+        }
+    test::write_file(path, s);
+}
+
+// What the disk driver wrote: our signed 16-bit stereo, as floats.
+struct Mixed {
+    std::vector<float> left, right;
+};
+Mixed read_mixed(const std::string& file)
+{
+    const std::string raw = read_file(file).value_or("");
+    Mixed m;
+    for (size_t i = 0; i + 4 <= raw.size(); i += 4) {
+        int16_t l, r;
+        std::memcpy(&l, raw.data() + i, 2);
+        std::memcpy(&r, raw.data() + i + 2, 2);
+        m.left.push_back(float(l) / 32768.0f);
+        m.right.push_back(float(r) / 32768.0f);
+    }
+    return m;
+}
+
+// Power of one frequency over samples [from, to).
+double power_at(const std::vector<float>& x, size_t from, size_t to, int rate, double hz)
+{
+    const double k = 2 * std::cos(2 * M_PI * hz / rate);
+    double s1 = 0, s2 = 0;
+    for (size_t i = from; i < to && i < x.size(); ++i) {
+        const double s0 = x[i] + k * s1 - s2;
+        s2 = s1;
+        s1 = s0;
+    }
+    const double n = double(to - from);
+    return (s1 * s1 + s2 * s2 - k * s1 * s2) / (n * n);
+}
+
+// The loudest frequency within a quarter of `hz` either side, to a hertz.
+double strongest_near(const std::vector<float>& x, size_t from, size_t to, int rate, double hz)
+{
+    double best = hz, best_power = -1;
+    for (double f = hz * 0.75; f <= hz * 1.25; f += 1) {
+        const double p = power_at(x, from, to, rate, f);
+        if (p > best_power) {
+            best_power = p;
+            best = f;
+        }
+    }
+    return best;
+}
+
+// Whether a sound device is open: SDL numbers playback devices from 2.
+bool audio_open()
+{
+    return SDL_GetAudioDeviceStatus(2) != SDL_AUDIO_STOPPED;
+}
+
+void wait_quiet(SdlPlatform& sdl, int most_ms)
+{
+    for (int waited = 0; sdl.sound_playing() && waited < most_ms; waited += 5)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
+// Sound through the disk driver into a file, paced like a sound card.
+struct DiskAudio {
+    test::TempDir dir;
+    std::string file = dir / "mixed.raw";
+    DiskAudio()
+    {
+        ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ::setenv("SDL_AUDIODRIVER", "disk", 1);
+        ::setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
+        ::unsetenv("SDL_DISKAUDIODELAY");
+    }
+};
+
+// Environment variables put back as they were.
+struct SavedEnv {
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved;
+    explicit SavedEnv(std::initializer_list<const char*> names)
+    {
+        for (const char* n : names) {
+            const char* v = std::getenv(n);
+            saved.emplace_back(n, v ? std::optional<std::string>(v) : std::nullopt);
+        }
+    }
+    ~SavedEnv()
+    {
+        for (const auto& [n, v] : saved)
+            v ? ::setenv(n.c_str(), v->c_str(), 1) : ::unsetenv(n.c_str());
+    }
+};
+
+// Real-time budgets mean nothing in the unoptimised sanitizer build.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kTimingsMeaningful = false;
+#else
+constexpr bool kTimingsMeaningful = true;
+#endif
 
 // "ms event detail" lines → the first time of each "event file-name-of-detail".
 std::map<std::string, long> trace_times(const std::string& file)
@@ -118,11 +256,7 @@ TEST(SdlPlatform, TheProgramSoundsForRealAndAClickCutsTheGreeting)
 
     SdlPlatform sdl;
     ASSERT_TRUE(sdl.init());
-    ASSERT_TRUE(sdl.audio_open());
-    int rate = 0, channels = 0;
-    Uint16 format = 0;
-    Mix_QuerySpec(&rate, &format, &channels);
-    ASSERT_EQ(format, AUDIO_S16LSB);
+    const int rate = Mixer::kRate;  // the disk driver writes our own format
     set_platform(&sdl);
 
     using namespace std::chrono_literals;
@@ -168,9 +302,19 @@ TEST(SdlPlatform, TheProgramSoundsForRealAndAClickCutsTheGreeting)
     EXPECT_GE(greeting.first, 0) << "the greeting is not in the output";
     EXPECT_GE(click.first, 0) << "the click is not in the output";
     EXPECT_GE(question.first, 0) << "the exit question is not in the output";
-    EXPECT_LT(tune.first, 30) << "the tune starts with the program";
+    EXPECT_LT(tune.first, 30) << "the tune starts with the sound device";
 
     auto times = trace_times(trace_file);
+    // The sound device starts once the welcome picture is up, and the tune with it.
+    ASSERT_TRUE(times.count("present frm_black") && times.count("audio_start disk"));
+    const long picture = times["present frm_black"], device = times["audio_start disk"];
+    std::printf("welcome picture at %ld ms, sound device at %ld ms, the tune heard %d ms after that\n", picture, device,
+                tune.first * 10);
+    EXPECT_GE(device, picture) << "the sound started before the first picture";
+    if (kTimingsMeaningful) {
+        EXPECT_LE(device - picture + tune.first * 10, 50) << "the tune came late after the picture";
+    }
+
     ASSERT_TRUE(times.count("sound UVOD.WAV") && times.count("test_click background"));
     const long wall_ms = times["test_click background"] - times["sound UVOD.WAV"];
     const long heard_ms = (greeting.last - greeting.first + 1) * 10;
@@ -195,13 +339,305 @@ TEST(SdlPlatform, ASecondCopySeesTheFirst)
     EXPECT_FALSE(second.another_instance_running()) << "the lock was not released with the first copy";
 }
 
+TEST(SdlPlatform, WavesOfEachFormatPlayAtTheirPitchAndLength)
+{
+    DiskAudio disk;
+    struct Case {
+        const char* what;
+        int bits, channels, rate;
+        double left_hz, right_hz;
+        int ms;
+    } cases[] = {
+        {"8-bit mono 22050 Hz", 8, 1, 22050, 440, 440, 400},
+        {"16-bit stereo 44100 Hz", 16, 2, 44100, 1000, 1500, 600},
+        {"16-bit mono 22050 Hz", 16, 1, 22050, 2500, 2500, 300},
+    };
+    {
+        SdlPlatform sdl;
+        ASSERT_TRUE(sdl.init());
+        ASSERT_TRUE(sdl.start_audio());
+        for (const auto& c : cases) {
+            const std::string wav = disk.dir / (std::to_string(c.bits) + "-" + std::to_string(c.rate) + ".WAV");
+            write_pcm(wav, c.bits, c.channels, c.rate, c.left_hz, c.right_hz, c.ms);
+            ASSERT_TRUE(sdl.sound_play(wav)) << c.what;
+            EXPECT_TRUE(sdl.sound_playing()) << c.what;
+            wait_quiet(sdl, c.ms + 2000);
+            EXPECT_FALSE(sdl.sound_playing()) << c.what << " never ended";
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    }
+    const Mixed out = read_mixed(disk.file);
+    const int rate = Mixer::kRate;
+    for (const auto& c : cases) {
+        const Span span = where(tone_track(out.left, rate, c.left_hz));
+        ASSERT_GE(span.first, 0) << c.what << " was not heard";
+        const int heard = (span.last - span.first + 1) * 10;
+        EXPECT_NEAR(heard, c.ms, 20) << c.what << " lasted " << heard << " ms";
+        const size_t from = size_t(span.first + 1) * rate / 100, to = size_t(span.last) * rate / 100;
+        const std::tuple<const char*, const std::vector<float>*, double> sides[] = {{"left", &out.left, c.left_hz},
+                                                                                   {"right", &out.right, c.right_hz}};
+        for (auto [side, samples, hz] : sides) {
+            const double f = strongest_near(*samples, from, to, rate, hz);
+            EXPECT_NEAR(f, hz, hz * 0.01)
+                << c.what << ": the " << side << " channel sounds at " << f << " Hz, not " << hz;
+            const double other = side == std::string("left") ? c.right_hz : c.left_hz;
+            if (other != hz) {
+                EXPECT_LT(power_at(*samples, from, to, rate, other), power_at(*samples, from, to, rate, hz) / 100)
+                    << c.what << ": the " << side << " channel carries the other one's " << other << " Hz";
+            }
+        }
+    }
+}
+
+TEST(SdlPlatform, AClickCutsTheVoiceTheWaveLoopsAndStopsAtOnce)
+{
+    DiskAudio disk;
+    const std::string loop = disk.dir / "LOOP.WAV", voice = disk.dir / "VOICE.WAV", click = disk.dir / "CLICK.WAV",
+                      marker = disk.dir / "MARK.WAV";
+    write_pcm(loop, 8, 1, 22050, 440, 440, 250);  // 110 whole periods: it loops without a seam
+    write_pcm(voice, 16, 1, 22050, 1000, 1000, 3000);
+    write_pcm(click, 16, 1, 22050, 3000, 3000, 100);
+    write_pcm(marker, 16, 1, 22050, 2000, 2000, 200);
+    using std::chrono::milliseconds;
+    {
+        SdlPlatform sdl;
+        ASSERT_TRUE(sdl.init());
+        ASSERT_TRUE(sdl.start_audio());
+        ASSERT_TRUE(sdl.wave_play(loop, true));
+        ASSERT_TRUE(sdl.sound_play(voice));
+        std::this_thread::sleep_for(milliseconds(600));
+        ASSERT_TRUE(sdl.sound_play(click));  // cuts the voice
+        std::this_thread::sleep_for(milliseconds(700));
+        // The loop stops as the marker starts: both take effect in the same buffer, or the stop lags.
+        sdl.wave_stop();
+        ASSERT_TRUE(sdl.sound_play(marker));
+        std::this_thread::sleep_for(milliseconds(400));
+    }
+    const Mixed out = read_mixed(disk.file);
+    const int rate = Mixer::kRate;
+    const auto looped = tone_track(out.left, rate, 440);
+    const Span l = where(looped), v = where(tone_track(out.left, rate, 1000)),
+               c = where(tone_track(out.left, rate, 3000)), m = where(tone_track(out.left, rate, 2000));
+    ASSERT_TRUE(l.first >= 0 && v.first >= 0 && c.first >= 0 && m.first >= 0)
+        << "heard: loop " << l.first << ", voice " << v.first << ", click " << c.first << ", marker " << m.first;
+    std::printf("10 ms windows: loop %d-%d, voice %d-%d, click %d-%d, marker %d-%d\n", l.first, l.last, v.first, v.last,
+                c.first, c.last, m.first, m.last);
+    EXPECT_NEAR(v.last + 1, c.first, 1) << "the click did not cut the voice where it began";
+    EXPECT_LT(v.last, c.first + 1) << "the voice went on under the click";
+    EXPECT_GE((l.last - l.first + 1) * 10, 1100) << "the wave did not loop for the whole 1.3 s";
+    const double peak = loudest(looped);
+    for (int w = l.first; w <= l.last; ++w)
+        EXPECT_GT(looped[size_t(w)], peak * 0.25) << "the loop drops out in window " << w;
+    EXPECT_NEAR(l.last + 1, m.first, 2) << "the wave stopped " << (l.last + 1 - m.first) * 10
+                                        << " ms off the moment it was asked to (two buffers are 23 ms)";
+}
+
+TEST(SdlPlatform, SoundAskedForBeforeTheFirstPictureStartsRightAfterIt)
+{
+    DiskAudio disk;
+    const std::string tune = disk.dir / "TUNE.WAV", gone = disk.dir / "GONE.WAV";
+    write_pcm(tune, 16, 1, 22050, 440, 440, 300);
+    write_pcm(gone, 16, 1, 22050, 1000, 1000, 300);
+    {
+        SdlPlatform sdl;
+        ASSERT_TRUE(sdl.init());
+        EXPECT_TRUE(sdl.wave_play(tune, false));
+        EXPECT_TRUE(sdl.sound_play(gone));
+        sdl.sound_stop();  // never to be heard
+        EXPECT_FALSE(sdl.wave_play(disk.dir / "NONE.WAV", false)) << "a missing file cannot play";
+        EXPECT_TRUE(sdl.wave_play(tune, false));
+        ASSERT_TRUE(sdl.open_window("Bafolino", false));
+        Event ev;
+        sdl.wait_event(ev, sdl.now_ms() + 20);
+        EXPECT_FALSE(audio_open()) << "the sound device started before the first picture";
+        sdl.present(Surface(800, 600));
+        EXPECT_FALSE(audio_open()) << "the sound device held the picture back";
+        sdl.sleep_until(sdl.now_ms() + 500);
+        EXPECT_TRUE(audio_open()) << "the first wait after the picture did not start the sound";
+    }
+    const Mixed out = read_mixed(disk.file);
+    const auto tune_track = tone_track(out.left, Mixer::kRate, 440);
+    const auto gone_track = tone_track(out.left, Mixer::kRate, 1000);
+    const Span t = where(tune_track);
+    EXPECT_GE(t.first, 0) << "the tune asked for before the picture was never heard";
+    EXPECT_LE(t.first, 1) << "the tune began " << t.first * 10 << " ms into the device's sound";
+    EXPECT_NEAR((t.last - t.first + 1) * 10, 300, 20) << "the tune was not heard whole";
+    EXPECT_LT(loudest(gone_track), loudest(tune_track) / 100) << "a sound stopped before the picture was heard";
+}
+
+TEST(SdlPlatform, WithoutASoundDeviceItPlaysSilently)
+{
+    test::TempDir d;
+    const std::string tone = d / "T.WAV";
+    write_pcm(tone, 16, 1, 22050, 440, 440, 200);
+    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+    ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    SdlPlatform sdl;
+    ASSERT_TRUE(sdl.init());
+    EXPECT_TRUE(sdl.start_audio()) << "no fallback to SDL's silent driver";
+    EXPECT_STREQ(SDL_GetCurrentAudioDriver(), "dummy");
+    EXPECT_TRUE(sdl.sound_play(tone));
+    EXPECT_TRUE(sdl.sound_playing());
+    wait_quiet(sdl, 2000);
+    EXPECT_FALSE(sdl.sound_playing()) << "a silent sound must still end";
+    EXPECT_FALSE(sdl.sound_play(d / "NONE.WAV"));
+    EXPECT_FALSE(sdl.sound_playing());
+}
+
+TEST(SdlPlatform, TheSoundDeviceClosesAfterThreeQuietSecondsAndReopens)
+{
+    test::TempDir d;
+    const std::string short_tone = d / "SHORT.WAV", long_tone = d / "LONG.WAV";
+    write_pcm(short_tone, 16, 1, 22050, 440, 440, 100);
+    write_pcm(long_tone, 16, 1, 22050, 440, 440, 2000);
+    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    struct Case {
+        const char* what;
+        const std::string& file;
+        int stop_after_ms;  // 0: played to its end
+    } cases[] = {{"a sound played to its end", short_tone, 0}, {"a sound cut short", long_tone, 200}};
+    for (const auto& c : cases) {
+        SdlPlatform sdl;
+        ASSERT_TRUE(sdl.init());
+        ASSERT_TRUE(sdl.start_audio());
+        auto idle_until = [&](uint32_t t) {
+            Event ev;
+            while (int32_t(t - sdl.now_ms()) > 0)
+                sdl.wait_event(ev, t);
+        };
+        ASSERT_TRUE(sdl.sound_play(c.file)) << c.what;
+        EXPECT_TRUE(audio_open()) << c.what;
+        if (c.stop_after_ms) {
+            idle_until(sdl.now_ms() + uint32_t(c.stop_after_ms));
+            sdl.sound_stop();
+        } else {
+            idle_until(sdl.now_ms() + 100);
+        }
+        const uint32_t quiet = sdl.now_ms();
+        idle_until(quiet + 2500);
+        EXPECT_TRUE(audio_open()) << c.what << ": the device closed before 3 s of quiet";
+        idle_until(quiet + 3600);
+        EXPECT_FALSE(audio_open()) << c.what << ": the device stayed open after 3.6 s of quiet";
+        ASSERT_TRUE(sdl.wave_play(short_tone, false));
+        EXPECT_TRUE(audio_open()) << c.what << ": the next sound did not open the device again";
+    }
+}
+
+TEST(SdlPlatform, TermAndInterruptArriveAsQuit)
+{
+    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    struct Case {
+        int signal;
+        bool while_sleeping;
+    } cases[] = {{SIGTERM, false}, {SIGINT, false}, {SIGTERM, true}, {SIGINT, true}};
+    for (const auto& c : cases) {
+        const std::string what =
+            std::string(strsignal(c.signal)) + (c.while_sleeping ? " while asleep" : " while busy");
+        SdlPlatform sdl;
+        ASSERT_TRUE(sdl.init()) << what;
+        if (c.while_sleeping) {
+            std::thread sender([&] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                ::kill(::getpid(), c.signal);
+            });
+            sdl.sleep_until(sdl.now_ms() + 200);
+            sender.join();
+        } else {
+            std::raise(c.signal);
+        }
+        Event ev;
+        const uint32_t t0 = sdl.now_ms();
+        ASSERT_TRUE(sdl.wait_event(ev, t0 + 1000)) << what << ": no event";
+        EXPECT_EQ(ev.type, Event::Type::Quit) << what;
+        EXPECT_LT(sdl.now_ms() - t0, 100u) << what << ": the quit came late";
+    }
+}
+
+TEST(SdlPlatform, WithoutARuntimeDirectoryTheLockIsInOurOwnCacheDirectory)
+{
+    SavedEnv env{"XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "HOME"};
+    test::TempDir d;
+    ::unsetenv("XDG_RUNTIME_DIR");
+    ::setenv("HOME", (d / "home").c_str(), 1);
+    std::filesystem::create_directories(d / "home");
+    const std::string cache = d / "cache";
+    struct Case {
+        const char* what;
+        const char* cache_home;  // nullptr: unset
+        std::string dir;
+    } cases[] = {
+        {"HOME only", nullptr, d / "home/.cache/bafolino"},
+        {"an empty XDG_CACHE_HOME", "", d / "home/.cache/bafolino"},
+        {"a relative XDG_CACHE_HOME, which does not count", "cache", d / "home/.cache/bafolino"},
+        {"XDG_CACHE_HOME", cache.c_str(), d / "cache/bafolino"},
+    };
+    for (const auto& c : cases) {
+        c.cache_home ? ::setenv("XDG_CACHE_HOME", c.cache_home, 1) : ::unsetenv("XDG_CACHE_HOME");
+        auto first = std::make_unique<SdlPlatform>();
+        SdlPlatform second;
+        EXPECT_FALSE(first->another_instance_running()) << c.what;
+        struct stat st {};
+        ASSERT_EQ(::lstat(c.dir.c_str(), &st), 0) << c.what << ": no " << c.dir;
+        EXPECT_TRUE(S_ISDIR(st.st_mode)) << c.dir;
+        EXPECT_EQ(st.st_mode & 07777, 0700u) << c.what << ": " << c.dir << " is not ours alone";
+        EXPECT_TRUE(file_exists(c.dir + "/bafolino.lock")) << c.what;
+        EXPECT_TRUE(second.another_instance_running()) << c.what << ": the second copy did not see the first";
+        first.reset();
+        std::filesystem::remove_all(c.dir);
+    }
+}
+
+TEST(SdlPlatform, TheLockIsNeverTakenWhereOthersCouldTamperWithIt)
+{
+    SavedEnv env{"XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "HOME"};
+    test::TempDir d;
+    const std::string cache = d / "cache", dir = cache + "/bafolino", elsewhere = d / "elsewhere";
+    std::filesystem::create_directories(cache);
+    std::filesystem::create_directories(elsewhere);
+    auto make_dir = [&](mode_t mode) {
+        std::filesystem::create_directory(dir);
+        ::chmod(dir.c_str(), mode);
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> plant;
+        bool runtime_dir;
+    } cases[] = {
+        {"a directory others may write to", [&] { make_dir(0777); }, false},
+        {"a directory the group may write to", [&] { make_dir(0770); }, false},
+        {"a link to another directory", [&] { std::filesystem::create_directory_symlink(elsewhere, dir); }, false},
+        {"a file in its place", [&] { test::write_file(dir, ""); }, false},
+        {"a link planted at the lock in the cache", [&] {
+             make_dir(0700);
+             std::filesystem::create_symlink(elsewhere + "/bafolino.lock", dir + "/bafolino.lock");
+         }, false},
+        {"a link planted at the lock in the runtime directory", [&] {
+             std::filesystem::create_symlink(elsewhere + "/bafolino.lock", cache + "/bafolino.lock");
+         }, true},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(dir);
+        std::filesystem::remove(cache + "/bafolino.lock");
+        c.plant();
+        if (c.runtime_dir) {
+            ::setenv("XDG_RUNTIME_DIR", cache.c_str(), 1);
+        } else {
+            ::unsetenv("XDG_RUNTIME_DIR");
+            ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
+        }
+        SdlPlatform first, second;
+        EXPECT_FALSE(first.another_instance_running()) << c.what;
+        EXPECT_FALSE(second.another_instance_running()) << c.what << ": a lock was taken after all";
+        EXPECT_FALSE(std::filesystem::exists(elsewhere + "/bafolino.lock")) << c.what << ": the lock followed a link";
+        std::error_code ec;
+        EXPECT_FALSE(std::filesystem::is_regular_file(dir + "/bafolino.lock", ec))
+            << c.what << ": a lock file was made";
+    }
+}
+
 namespace {
-// Real-time budgets mean nothing in the unoptimised sanitizer build.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kTimingsMeaningful = false;
-#else
-constexpr bool kTimingsMeaningful = true;
-#endif
 
 // Times of the frames the window was handed.
 struct TimedSdl : SdlPlatform {
@@ -261,6 +697,7 @@ TEST(SdlPlatform, ClipFramesComeOnTime)
             ASSERT_NE(it, sdl.presents.end()) << "a frame drawn at " << t << " never reached the window";
             shown.push_back(*it);
         }
+
         // Entry 2 replaces entry 1 at once; from then on entry i is due D(i) after entry i - 1.
         int worst = 0;
         for (size_t i = 2; i < shown.size(); ++i)

@@ -6,8 +6,15 @@
 #include "test_support.h"
 #include "ui/app.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace bafo;
 using bafo::test::TempDir;
@@ -141,6 +148,112 @@ TEST_F(VideoTest, BrokenVideoFiles)
             }
         }
         EXPECT_GT(good, 0) << c.file;
+    }
+}
+
+TEST_F(VideoTest, WithoutFfmpegsLibrariesThereIsNoCodec)
+{
+    make_clip(dir / "a.AVI", 64, 48, 3, 3);
+    const auto built = ClipDecoder::built_against();
+    struct Case {
+        const char* what;
+        ClipDecoder::Libraries libraries;
+        ClipDecoder::Step step;
+    } cases[] = {
+        {"as built", built, ClipDecoder::Step::None},
+        {"no such format library", {"libavformat.so.0-none", built.codec, built.util}, ClipDecoder::Step::Codec},
+        {"no such util library", {built.format, built.codec, "libavutil.so.0-none"}, ClipDecoder::Step::Codec},
+        {"a library without the functions", {"libc.so.6", built.codec, built.util}, ClipDecoder::Step::Codec},
+    };
+    for (const auto& c : cases) {
+        for (int attempt = 1; attempt <= 2; ++attempt) {
+            ClipDecoder d(c.libraries);
+            EXPECT_EQ(d.open(dir / "a.AVI").step, c.step)
+                << c.what << " (" << c.libraries.format << ", " << c.libraries.codec << ", " << c.libraries.util
+                << "), attempt " << attempt;
+            Surface f;
+            EXPECT_EQ(d.frame(0, f), c.step == ClipDecoder::Step::None) << c.what;
+        }
+    }
+    EXPECT_EQ(built.format.rfind("libavformat.so.", 0), 0u) << built.format;
+}
+
+TEST_F(VideoTest, AClipThatCannotBeReadAgainLeavesTheDecoderClosed)
+{
+    // Served through a pipe the clip has no index and cannot seek back, so going
+    // back a frame opens the file again: by then its name is gone.
+    const std::string avi = dir / "big.AVI", pipe = dir / "pipe.AVI";
+    const std::string cmd = "ffmpeg -loglevel error -y -f lavfi -i testsrc=size=640x480:rate=10 -frames:v 8 "
+                            "-c:v msvideo1 -g 1 '" + avi + "'";
+    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    const std::string bytes = read_file(avi).value();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::thread writer([&] {
+        sigset_t pipe_signal;
+        sigemptyset(&pipe_signal);
+        sigaddset(&pipe_signal, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &pipe_signal, nullptr);  // a reader that leaves early is no error here
+        const int fd = ::open(pipe.c_str(), O_WRONLY | O_CLOEXEC);
+        ::fcntl(fd, F_SETPIPE_SZ, 1 << 20);
+        for (size_t at = 0; at < bytes.size();) {
+            const ssize_t n = ::write(fd, bytes.data() + at, bytes.size() - at);
+            if (n <= 0)
+                break;
+            at += size_t(n);
+        }
+        ::close(fd);
+    });
+    {
+        ClipDecoder d;
+        EXPECT_EQ(d.open(pipe).step, ClipDecoder::Step::None);
+        EXPECT_FALSE(d.indexed());
+        Surface f;
+        EXPECT_TRUE(d.frame(5, f));
+        delete_file(pipe);
+        EXPECT_FALSE(d.frame(1, f)) << "frame 1 came back without its file";
+        EXPECT_FALSE(d.is_open()) << "the decoder stayed open without its file";
+        EXPECT_FALSE(d.frame(2, f));
+        EXPECT_FALSE(d.frame(0, f));
+    }
+    writer.join();
+}
+
+TEST_F(VideoTest, ClipNamesAreOnlyEverPlainFiles)
+{
+    // Names that would pick another of the library's ways to read if they were not files.
+    const char* names[] = {"concat:a.AVI|b.AVI", "subfile,,start,0,end,0,,:x.AVI", "pipe:0", "file:x.AVI"};
+    make_clip(dir / "a.AVI", 64, 48, 4, 3);
+    make_clip(dir / "b.AVI", 64, 48, 4, 20);
+    make_clip(dir / "x.AVI", 64, 48, 4, 30);
+    make_clip(dir / "literal.AVI", 64, 48, 2, 40);
+    // Standard input reads another clip, and the names are taken from within the directory.
+    struct Redirect {
+        int saved_stdin = ::dup(0);
+        std::string cwd = std::filesystem::current_path().string();
+        Redirect(const std::string& input, const std::string& where)
+        {
+            const int in = ::open(input.c_str(), O_RDONLY);
+            ::dup2(in, 0);
+            ::close(in);
+            std::filesystem::current_path(where);
+        }
+        ~Redirect()
+        {
+            std::filesystem::current_path(cwd);
+            ::dup2(saved_stdin, 0);
+            ::close(saved_stdin);
+        }
+    } redirect(dir / "b.AVI", dir.path());
+    for (const char* name : names) {
+        ClipDecoder d;
+        EXPECT_EQ(d.open(name).step, ClipDecoder::Step::Open) << name << " opened without a file of that name";
+        // A file of exactly that name is a clip like any other.
+        ASSERT_EQ(std::rename("literal.AVI", name), 0) << name;
+        ClipDecoder e;
+        EXPECT_EQ(e.open(name).step, ClipDecoder::Step::None) << name;
+        Surface f;
+        EXPECT_TRUE(e.frame(1, f) && f.pixel(10, 10) == exact(41)) << name << " gave another file's pictures";
+        ASSERT_EQ(std::rename(name, "literal.AVI"), 0) << name;
     }
 }
 
