@@ -8,6 +8,7 @@
 #include "services/video.h"
 #include "shell/program.h"
 #include "ui/app.h"
+#include "real_clock.h"
 #include "test_support.h"
 
 #include <SDL.h>
@@ -31,6 +32,8 @@
 
 using namespace bafo;
 using bafo::test::MiniTree;
+using bafo::test::TimedSdl;
+using bafo::test::kTimingsMeaningful;
 
 namespace {
 
@@ -215,13 +218,6 @@ struct SavedEnv {
             v ? ::setenv(n.c_str(), v->c_str(), 1) : ::unsetenv(n.c_str());
     }
 };
-
-// Real-time budgets mean nothing in the unoptimised sanitizer build.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kTimingsMeaningful = false;
-#else
-constexpr bool kTimingsMeaningful = true;
-#endif
 
 // "ms event detail" lines → the first time of each "event file-name-of-detail".
 std::map<std::string, long> trace_times(const std::string& file)
@@ -639,15 +635,6 @@ TEST(SdlPlatform, TheLockIsNeverTakenWhereOthersCouldTamperWithIt)
 
 namespace {
 
-// Times of the frames the window was handed.
-struct TimedSdl : SdlPlatform {
-    std::vector<uint32_t> presents;
-    void present(const Surface& f) override
-    {
-        presents.push_back(now_ms());
-        SdlPlatform::present(f);
-    }
-};
 struct ClipScreen : ui::Form {
     ClipScreen() : ui::Form("game") { box.hide(); }
     ui::PictureBox& box = add<ui::PictureBox>("video");
@@ -710,69 +697,3 @@ TEST(SdlPlatform, ClipFramesComeOnTime)
     EXPECT_LE(best, 2) << "frames came more than 2 ms off their time in every play";
 }
 
-TEST(SdlPlatform, AChildsSlideTakesItsTimeAndSleeps)
-{
-    if (!kTimingsMeaningful)
-        GTEST_SKIP() << "timings are measured in the optimised build";
-    MiniTree tree;
-    tree.add_fifteen();
-    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
-    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
-    TimedSdl sdl;
-    ASSERT_TRUE(sdl.init());
-    set_platform(&sdl);
-    ASSERT_TRUE(sdl.open_window("Bafolino", false));
-    auto& app = ui::App::get();
-    app.reset();
-    reset_globals();
-    cesta_dat = cesta_hry = tree.dir.path();
-    vybrany_obrazek = tree.data("ANIM/1/POZADI1.BMP");
-    Frm15& g = app.form<Frm15>();
-    app.show(g);
-    app.dispatch_pending();
-    push_click(400, 300);  // shuffle
-    app.loop_until([&] { return g.running(); });
-    auto cpu_ms = [](const rusage& u) {
-        return (u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1000.0 + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1000.0;
-    };
-    // Three slides; the machine, not the program, may hiccup in one of them.
-    struct Slide {
-        uint32_t took;
-        size_t frames;
-        int worst;
-        double cpu;
-    };
-    std::vector<Slide> slides;
-    for (int k = 1; k <= 3; ++k) {
-        int cell = -1;
-        for (int c = 0; c < 16 && cell < 0; ++c)
-            if (g.board().movable(c))
-                cell = c;
-        const Rect r = FifteenBoard::cell_rect(cell);
-        sdl.presents.clear();
-        rusage before{};
-        getrusage(RUSAGE_SELF, &before);
-        const uint32_t t0 = sdl.now_ms();
-        push_click(r.x + 60, r.y + 60);
-        app.loop_until([&] { return g.moves() == k && g.enabled(); });
-        Slide s{sdl.now_ms() - t0, sdl.presents.size(), 0, 0};
-        rusage after{};
-        getrusage(RUSAGE_SELF, &after);
-        s.cpu = cpu_ms(after) - cpu_ms(before);
-        for (size_t i = 1; i < sdl.presents.size(); ++i)
-            s.worst = std::max(s.worst, int(sdl.presents[i] - sdl.presents[i - 1]) - Frm15::kPlayDelay);
-        slides.push_back(s);
-        std::printf("slide %d: %u ms, %zu frames, worst step %d ms late, %.0f ms of processor (%.0f %%)\n", k, s.took,
-                    s.frames, s.worst, s.cpu, 100.0 * s.cpu / s.took);
-    }
-    app.reset();
-    set_platform(nullptr);
-
-    const Slide best = *std::min_element(slides.begin(), slides.end(), [](auto& a, auto& b) { return a.worst < b.worst; });
-    for (const auto& s : slides) {
-        EXPECT_GE(s.took, 480u) << "a slide must last 120 steps of 4 ms";
-        EXPECT_GE(s.frames, 120u);
-        EXPECT_LT(s.cpu, s.took * 0.5) << "the slide kept the processor busy: " << s.cpu << " ms of " << s.took;
-    }
-    EXPECT_LE(best.worst, 2) << "a step came late in every slide";
-}
