@@ -18,10 +18,6 @@ namespace {
 
 using namespace datagen_test;
 
-bool inside(const Rect& r, int x, int y) { return x >= r.x && y >= r.y && x < r.x + r.w && y < r.y + r.h; }
-
-double luminance(uint32_t c) { return 0.299 * (c >> 16) + 0.587 * ((c >> 8) & 0xFF) + 0.114 * (c & 0xFF); }
-
 // Pixels of `part` laid at (px, py) that differ from `whole`: all, those in `within`, or its outer ring.
 int differing(const Image& part, const Image& whole, int px, int py, const Rect* within = nullptr, bool ring = false)
 {

@@ -37,11 +37,6 @@ bool covers(const Rect& outer, const Rect& inner)
            outer.y + outer.h >= inner.y + inner.h;
 }
 
-std::string str(const Rect& r)
-{
-    return "(" + std::to_string(r.x) + ", " + std::to_string(r.y) + ") " + std::to_string(r.w) + "x" + std::to_string(r.h);
-}
-
 // White areas of a page as a bucket fill sees them (4-connected).
 struct Region {
     int x0, y0, x1, y1;

@@ -24,42 +24,6 @@ namespace {
 
 using namespace datagen_test;
 
-std::string str(const Rect& r)
-{
-    return "(" + std::to_string(r.x) + ", " + std::to_string(r.y) + ", " + std::to_string(r.w) + ", " +
-           std::to_string(r.h) + ")";
-}
-
-Rect on_screen(const Rect& r)
-{
-    const int x0 = std::max(0, r.x), y0 = std::max(0, r.y);
-    const int x1 = std::min(800, r.x + r.w), y1 = std::min(600, r.y + r.h);
-    return Rect{x0, y0, x1 - x0, y1 - y0};
-}
-
-bool contains(const Rect& outer, const Rect& inner)
-{
-    return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.w <= outer.x + outer.w &&
-           inner.y + inner.h <= outer.y + outer.h;
-}
-
-bool inside(const Rect& r, int x, int y) { return x >= r.x && y >= r.y && x < r.x + r.w && y < r.y + r.h; }
-
-double luminance(uint32_t c)
-{
-    return 0.299 * double(c >> 16) + 0.587 * double((c >> 8) & 0xFF) + 0.114 * double(c & 0xFF);
-}
-
-double distance(uint32_t a, uint32_t b)
-{
-    double sum = 0;
-    for (int s : {0, 8, 16}) {
-        const double d = double((a >> s) & 0xFF) - double((b >> s) & 0xFF);
-        sum += d * d;
-    }
-    return std::sqrt(sum);
-}
-
 // Where `part` laid at (px, py) over `whole` disagrees with it along its outer edge.
 std::string edge_seam(const Image& part, const Image& whole, int px, int py)
 {

@@ -23,20 +23,6 @@ namespace {
 
 using namespace datagen_test;
 
-std::string str(const Rect& r)
-{
-    return "(" + std::to_string(r.x) + ", " + std::to_string(r.y) + ", " + std::to_string(r.w) + ", " +
-           std::to_string(r.h) + ")";
-}
-
-bool inside(const Rect& r, int x, int y) { return x >= r.x && y >= r.y && x < r.x + r.w && y < r.y + r.h; }
-
-bool contains(const Rect& outer, const Rect& inner)
-{
-    return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.w <= outer.x + outer.w &&
-           inner.y + inner.h <= outer.y + outer.h;
-}
-
 // The part of a hot area a picture painted at (x, y) can reach: on the screen,
 // right of and below its point. The falling blocks' best results and Bafo
 // begin two pixels left of their pictures' points.
@@ -44,21 +30,6 @@ Rect reachable(const Rect& hot, int x, int y)
 {
     const int x0 = std::max({0, hot.x, x}), y0 = std::max({0, hot.y, y});
     return Rect{x0, y0, std::min(800, hot.x + hot.w) - x0, std::min(600, hot.y + hot.h) - y0};
-}
-
-double luminance(uint32_t c)
-{
-    return 0.299 * double(c >> 16) + 0.587 * double((c >> 8) & 0xFF) + 0.114 * double(c & 0xFF);
-}
-
-double distance(uint32_t a, uint32_t b)
-{
-    double sum = 0;
-    for (int s : {0, 8, 16}) {
-        const double d = double((a >> s) & 0xFF) - double((b >> s) & 0xFF);
-        sum += d * d;
-    }
-    return std::sqrt(sum);
 }
 
 int differing_pixels(const Image& part, const Image& whole, int px, int py, const Rect* within = nullptr)

@@ -25,12 +25,6 @@ namespace {
 
 using namespace datagen_test;
 
-std::string str(const Rect& r)
-{
-    return "(" + std::to_string(r.x) + ", " + std::to_string(r.y) + ", " + std::to_string(r.w) + ", " +
-           std::to_string(r.h) + ")";
-}
-
 constexpr int kPanelW = 514, kPanelH = 415;
 constexpr uint32_t kKey = 0xFF00FF;
 const char* const kGames[] = {"PUZ", "15", "KOS", "COL", "TET", "PEX"};
@@ -48,11 +42,6 @@ const Lit kLit[] = {{"TAB_D1.BMP", 166, 20, {170, 25, 46, 66}},
                     {"TAB_D3.BMP", 297, 20, {300, 25, 46, 66}},
                     {"TAB_ZPE0.BMP", 457, 20, {460, 25, 26, 26}},
                     {"TAB_ZPE1.BMP", 457, 20, {460, 25, 26, 26}}};
-
-double luminance(uint32_t c)
-{
-    return 0.299 * double(c >> 16) + 0.587 * double((c >> 8) & 0xFF) + 0.114 * double(c & 0xFF);
-}
 
 // Where `part` laid at (px, py) over `whole` disagrees with it along its outer edge.
 std::string edge_seam(const Image& part, const Image& whole, int px, int py)
