@@ -41,30 +41,6 @@ int overlap_area(const Rect& a, const Rect& b)
     return w > 0 && h > 0 ? w * h : 0;
 }
 
-// Where `part` laid at (px, py) over `whole` disagrees with it along its outer edge:
-// the first such pixel as text, or empty when the edge is seamless.
-std::string edge_seam(const Image& part, const Image& whole, int px, int py)
-{
-    for (int y = 0; y < part.h; ++y)
-        for (int x = 0; x < part.w; ++x) {
-            if (x != 0 && y != 0 && x != part.w - 1 && y != part.h - 1)
-                continue;
-            const uint32_t a = part.at(x, y), b = whole.at(px + x, py + y);
-            if (a != b)
-                return "at (" + std::to_string(x) + ", " + std::to_string(y) + "): " + hex(a) + " instead of " + hex(b);
-        }
-    return {};
-}
-
-int differing_pixels(const Image& part, const Image& whole, int px, int py)
-{
-    int n = 0;
-    for (int y = 0; y < part.h; ++y)
-        for (int x = 0; x < part.w; ++x)
-            n += part.at(x, y) != whole.at(px + x, py + y);
-    return n;
-}
-
 std::vector<int> read_ints(const fs::path& p)
 {
     std::string t = slurp(p);

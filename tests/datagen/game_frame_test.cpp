@@ -24,30 +24,6 @@ namespace {
 
 using namespace datagen_test;
 
-// Where `part` laid at (px, py) over `whole` disagrees with it along its outer edge.
-std::string edge_seam(const Image& part, const Image& whole, int px, int py)
-{
-    for (int y = 0; y < part.h; ++y)
-        for (int x = 0; x < part.w; ++x) {
-            if (x != 0 && y != 0 && x != part.w - 1 && y != part.h - 1)
-                continue;
-            const uint32_t a = part.at(x, y), b = whole.at(px + x, py + y);
-            if (a != b)
-                return "at (" + std::to_string(x) + ", " + std::to_string(y) + "): " + hex(a) + " instead of " + hex(b);
-        }
-    return {};
-}
-
-int differing_pixels(const Image& part, const Image& whole, int px, int py, const Rect* within = nullptr)
-{
-    int n = 0;
-    for (int y = 0; y < part.h; ++y)
-        for (int x = 0; x < part.w; ++x)
-            if (!within || inside(*within, px + x, py + y))
-                n += part.at(x, y) != whole.at(px + x, py + y);
-    return n;
-}
-
 // The fifteen puzzle's layout, as the game screen has it.
 const Rect kPicture = {80, 31, 640, 480};
 const Rect kLabel = {365, 570, 71, 31};

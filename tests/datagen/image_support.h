@@ -116,4 +116,29 @@ inline double distance(uint32_t a, uint32_t b)
     return std::sqrt(sum);
 }
 
+// Where `part` laid at (px, py) over `whole` disagrees with it along its outer edge.
+inline std::string edge_seam(const Image& part, const Image& whole, int px, int py)
+{
+    for (int y = 0; y < part.h; ++y)
+        for (int x = 0; x < part.w; ++x) {
+            if (x != 0 && y != 0 && x != part.w - 1 && y != part.h - 1)
+                continue;
+            const uint32_t a = part.at(x, y), b = whole.at(px + x, py + y);
+            if (a != b)
+                return "at (" + std::to_string(x) + ", " + std::to_string(y) + "): " + hex(a) + " instead of " + hex(b);
+        }
+    return {};
+}
+
+// Pixels of `part` laid at (px, py) that differ from `whole`, all of them or those within a rectangle.
+inline int differing_pixels(const Image& part, const Image& whole, int px, int py, const Rect* within = nullptr)
+{
+    int n = 0;
+    for (int y = 0; y < part.h; ++y)
+        for (int x = 0; x < part.w; ++x)
+            if (!within || inside(*within, px + x, py + y))
+                n += part.at(x, y) != whole.at(px + x, py + y);
+    return n;
+}
+
 }  // namespace datagen_test

@@ -32,16 +32,6 @@ Rect reachable(const Rect& hot, int x, int y)
     return Rect{x0, y0, std::min(800, hot.x + hot.w) - x0, std::min(600, hot.y + hot.h) - y0};
 }
 
-int differing_pixels(const Image& part, const Image& whole, int px, int py, const Rect* within = nullptr)
-{
-    int n = 0;
-    for (int y = 0; y < part.h; ++y)
-        for (int x = 0; x < part.w; ++x)
-            if (!within || inside(*within, px + x, py + y))
-                n += part.at(x, y) != whole.at(px + x, py + y);
-    return n;
-}
-
 struct Lit {
     const char* file;
     Rect hot;

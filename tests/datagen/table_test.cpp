@@ -43,29 +43,6 @@ const Lit kLit[] = {{"TAB_D1.BMP", 166, 20, {170, 25, 46, 66}},
                     {"TAB_ZPE0.BMP", 457, 20, {460, 25, 26, 26}},
                     {"TAB_ZPE1.BMP", 457, 20, {460, 25, 26, 26}}};
 
-// Where `part` laid at (px, py) over `whole` disagrees with it along its outer edge.
-std::string edge_seam(const Image& part, const Image& whole, int px, int py)
-{
-    for (int y = 0; y < part.h; ++y)
-        for (int x = 0; x < part.w; ++x) {
-            if (x != 0 && y != 0 && x != part.w - 1 && y != part.h - 1)
-                continue;
-            const uint32_t a = part.at(x, y), b = whole.at(px + x, py + y);
-            if (a != b)
-                return "at (" + std::to_string(x) + ", " + std::to_string(y) + "): " + hex(a) + " instead of " + hex(b);
-        }
-    return {};
-}
-
-int differing_pixels(const Image& part, const Image& whole, int px, int py)
-{
-    int n = 0;
-    for (int y = 0; y < part.h; ++y)
-        for (int x = 0; x < part.w; ++x)
-            n += part.at(x, y) != whole.at(px + x, py + y);
-    return n;
-}
-
 void generate(const fs::path& root)
 {
     for (auto& g : datagen::all_generators())

@@ -220,13 +220,8 @@ void expect(std::vector<Expect>& out)
 {
     const frame::Look look = cubes();
     frame::expect_frame(out, look);
-    for (const char* name : {"CUR_LEFT.BMP", "CUR_RIGHT.BMP", "CUR_UP.BMP", "CUR_DOWN.BMP", "CUR_PLOCHA.BMP"}) {
-        Expect e;
-        e.path = look.dir + name;
-        e.width = 32;
-        e.height = 32;
-        out.push_back(e);
-    }
+    for (const char* name : {"CUR_LEFT.BMP", "CUR_RIGHT.BMP", "CUR_UP.BMP", "CUR_DOWN.BMP", "CUR_PLOCHA.BMP"})
+        out.push_back(bitmap_expect(look.dir + name, 32, 32));
 }
 
 }  // namespace

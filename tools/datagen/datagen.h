@@ -22,6 +22,16 @@ struct Expect {
     int min_fields = 0;          // Text: at least this many comma/line separated integers
 };
 
+// What the check mode expects of a bitmap: that it is there with this size.
+inline Expect bitmap_expect(std::string path, int width, int height)
+{
+    Expect e;
+    e.path = std::move(path);
+    e.width = width;
+    e.height = height;
+    return e;
+}
+
 struct Generator {
     std::string name;  // for logs and --only
     std::function<void(const std::filesystem::path& root)> run;

@@ -818,16 +818,21 @@ void write_frame(const std::filesystem::path& root, const Look& look)
     strip.save_bmp(dir / "BAFO_ANI.BMP");
 }
 
+void write_pointers(const std::filesystem::path& root, const std::string& dir)
+{
+    pointer_busy().save_bmp(root / dir / "KURZOR.BMP");
+    pointer_hand().save_bmp(root / dir / "RUKA.BMP");
+}
+
+void expect_pointers(std::vector<Expect>& out, const std::string& dir)
+{
+    for (const char* name : {"KURZOR.BMP", "RUKA.BMP"})
+        out.push_back(bitmap_expect(dir + name, 32, 32));
+}
+
 void expect_frame(std::vector<Expect>& out, const Look& look)
 {
-    auto bmp = [&](const std::string& name, int w, int h) {
-        Expect e;
-        e.path = look.dir + name;
-        e.kind = Expect::Kind::Bitmap;
-        e.width = w;
-        e.height = h;
-        out.push_back(e);
-    };
+    auto bmp = [&](const std::string& name, int w, int h) { out.push_back(bitmap_expect(look.dir + name, w, h)); };
     bmp("BG.BMP", kW, kH);
     bmp("ZPET.BMP", kLit[kBack].w, kLit[kBack].h);
     bmp("ZAMI.BMP", kLit[kShuffle].w, kLit[kShuffle].h);
@@ -966,21 +971,14 @@ void run15(const std::filesystem::path& root)
 {
     const Look look = fifteen();
     write_frame(root, look);
-    pointer_busy().save_bmp(root / look.dir / "KURZOR.BMP");
-    pointer_hand().save_bmp(root / look.dir / "RUKA.BMP");
+    write_pointers(root, look.dir);
 }
 
 void expect15(std::vector<Expect>& out)
 {
     const Look look = fifteen();
     expect_frame(out, look);
-    for (const char* name : {"KURZOR.BMP", "RUKA.BMP"}) {
-        Expect e;
-        e.path = look.dir + name;
-        e.width = 32;
-        e.height = 32;
-        out.push_back(e);
-    }
+    expect_pointers(out, look.dir);
 }
 
 }  // namespace

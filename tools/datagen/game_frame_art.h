@@ -103,5 +103,8 @@ art::Canvas pointer_busy();
 // A pointer drawn antialiased on an alpha layer made two-tone: what is mostly
 // covered keeps its colour, the rest (and pixel (0, 0)) becomes the key colour.
 art::Canvas keyed_pointer(const art::Canvas& layer);
+// A screen's KURZOR.BMP (busy) and RUKA.BMP (paw) under dir ("BAFO_CS/15/"), and what the check expects of them.
+void write_pointers(const std::filesystem::path& root, const std::string& dir);
+void expect_pointers(std::vector<Expect>& out, const std::string& dir);
 
 }  // namespace datagen::frame

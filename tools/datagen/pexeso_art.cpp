@@ -552,19 +552,12 @@ void run(const std::filesystem::path& root)
         strip.paste(picture(kMascot, false, 1, mouths[f]), f * kMouthW, 0);
     strip.save_bmp(dir / "BAFO_ANI.BMP");
 
-    frame::pointer_busy().save_bmp(dir / "KURZOR.BMP");
-    frame::pointer_hand().save_bmp(dir / "RUKA.BMP");
+    frame::write_pointers(root, kDir);
 }
 
 void expect(std::vector<Expect>& out)
 {
-    auto bmp = [&](const std::string& name, int w, int h) {
-        Expect e;
-        e.path = std::string(kDir) + name;
-        e.width = w;
-        e.height = h;
-        out.push_back(e);
-    };
+    auto bmp = [&](const std::string& name, int w, int h) { out.push_back(bitmap_expect(kDir + name, w, h)); };
     bmp("BG.BMP", kW, kH);
     bmp("ZAMI.BMP", kLit[kShuffle].w, kLit[kShuffle].h);
     bmp("BAFO.BMP", kLit[kMascot].w, kLit[kMascot].h);
@@ -573,8 +566,7 @@ void expect(std::vector<Expect>& out)
     for (const char* n : {"1", "2", "3", "11", "21", "31"})
         bmp(std::string("SLOZ_") + n + ".BMP", kLit[kLevel].w, kLit[kLevel].h);
     bmp("BAFO_ANI.BMP", kMouthW * 4, kMouthH);
-    bmp("KURZOR.BMP", 32, 32);
-    bmp("RUKA.BMP", 32, 32);
+    frame::expect_pointers(out, kDir);
 }
 
 }  // namespace

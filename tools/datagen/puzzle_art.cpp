@@ -89,21 +89,14 @@ void run(const std::filesystem::path& root)
 {
     const Look look = jigsaw();
     write_frame(root, look);
-    pointer_busy().save_bmp(root / look.dir / "KURZOR.BMP");
-    pointer_hand().save_bmp(root / look.dir / "RUKA.BMP");
+    write_pointers(root, look.dir);
 }
 
 void expect(std::vector<Expect>& out)
 {
     const Look look = jigsaw();
     expect_frame(out, look);
-    for (const char* name : {"KURZOR.BMP", "RUKA.BMP"}) {
-        Expect e;
-        e.path = look.dir + name;
-        e.width = 32;
-        e.height = 32;
-        out.push_back(e);
-    }
+    expect_pointers(out, look.dir);
 }
 
 }  // namespace

@@ -336,13 +336,7 @@ void run(const std::filesystem::path& root)
 
 void expect(std::vector<Expect>& out)
 {
-    auto bmp = [&](const std::string& name, int w, int h) {
-        Expect e;
-        e.path = std::string(kDir) + name;
-        e.width = w;
-        e.height = h;
-        out.push_back(e);
-    };
+    auto bmp = [&](const std::string& name, int w, int h) { out.push_back(bitmap_expect(kDir + name, w, h)); };
     bmp("BG.BMP", kW, kH);
     bmp("ZPET.BMP", kLit[kBack].w, kLit[kBack].h);
     bmp("NEJL.BMP", kLit[kBest].w, kLit[kBest].h);
