@@ -59,27 +59,13 @@ void generate(const fs::path& root)
             g.run(root);
 }
 
-class ArtTest : public ::testing::Test {
+class ArtTest : public TreeSuite<generate> {
 protected:
-    static void SetUpTestSuite()
-    {
-        root_ = new fs::path(fs::temp_directory_path() / ("bafo_art_test_" + std::to_string(getpid())));
-        fs::remove_all(*root_);
-        generate(*root_);
-    }
-    static void TearDownTestSuite()
-    {
-        fs::remove_all(*root_);
-        delete root_;
-        root_ = nullptr;
-    }
     static fs::path sel(const std::string& name) { return *root_ / "BAFO_CS" / "SELECT" / name; }
     static Image bmp(const std::string& name) { return load_bmp(sel(name)); }
 
-    static fs::path* root_;
 };
 
-fs::path* ArtTest::root_ = nullptr;
 
 TEST_F(ArtTest, EveryFileIsThereWithItsSize)
 {

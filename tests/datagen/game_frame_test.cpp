@@ -46,27 +46,13 @@ void generate(const fs::path& root)
             g.run(root);
 }
 
-class FrameArtTest : public ::testing::Test {
+class FrameArtTest : public TreeSuite<generate> {
 protected:
-    static void SetUpTestSuite()
-    {
-        root_ = new fs::path(fs::temp_directory_path() / ("bafo_frame_test_" + std::to_string(getpid())));
-        fs::remove_all(*root_);
-        generate(*root_);
-    }
-    static void TearDownTestSuite()
-    {
-        fs::remove_all(*root_);
-        delete root_;
-        root_ = nullptr;
-    }
     static fs::path file(const std::string& name) { return *root_ / "BAFO_CS" / "15" / name; }
     static Image bmp(const std::string& name) { return load_bmp(file(name)); }
 
-    static fs::path* root_;
 };
 
-fs::path* FrameArtTest::root_ = nullptr;
 
 TEST_F(FrameArtTest, EveryFileIsThereWithItsSize)
 {

@@ -13,6 +13,7 @@
 #include <iterator>
 #include <string>
 #include <vector>
+#include <unistd.h>
 
 namespace datagen_test {
 
@@ -140,5 +141,26 @@ inline int differing_pixels(const Image& part, const Image& whole, int px, int p
                 n += part.at(x, y) != whole.at(px + x, py + y);
     return n;
 }
+
+// A test suite's own tree: made once by `Generate` in a private directory
+// before the suite's first test, removed after its last.
+template <void (*Generate)(const fs::path&)>
+class TreeSuite : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        const std::string suite = ::testing::UnitTest::GetInstance()->current_test_suite()->name();
+        root_ = new fs::path(fs::temp_directory_path() / ("bafo_" + suite + "_" + std::to_string(::getpid())));
+        fs::remove_all(*root_);
+        Generate(*root_);
+    }
+    static void TearDownTestSuite()
+    {
+        fs::remove_all(*root_);
+        delete root_;
+        root_ = nullptr;
+    }
+    static inline fs::path* root_ = nullptr;
+};
 
 }  // namespace datagen_test

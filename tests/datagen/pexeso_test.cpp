@@ -59,26 +59,12 @@ void generate(const fs::path& root)
             g.run(root);
 }
 
-class PexesoArtTest : public ::testing::Test {
+class PexesoArtTest : public TreeSuite<generate> {
 protected:
-    static void SetUpTestSuite()
-    {
-        root_ = new fs::path(fs::temp_directory_path() / ("bafo_pexeso_test_" + std::to_string(getpid())));
-        fs::remove_all(*root_);
-        generate(*root_);
-    }
-    static void TearDownTestSuite()
-    {
-        fs::remove_all(*root_);
-        delete root_;
-        root_ = nullptr;
-    }
     static Image bmp(const std::string& name) { return load_bmp(*root_ / "BAFO_CS" / "PEXESO" / name); }
 
-    static fs::path* root_;
 };
 
-fs::path* PexesoArtTest::root_ = nullptr;
 
 TEST_F(PexesoArtTest, EveryFileIsThereWithItsSize)
 {

@@ -86,26 +86,12 @@ void generate(const fs::path& root)
             g.run(root);
 }
 
-class PictureScreensTest : public ::testing::Test {
+class PictureScreensTest : public TreeSuite<generate> {
 protected:
-    static void SetUpTestSuite()
-    {
-        root_ = new fs::path(fs::temp_directory_path() / ("bafo_screens_test_" + std::to_string(getpid())));
-        fs::remove_all(*root_);
-        generate(*root_);
-    }
-    static void TearDownTestSuite()
-    {
-        fs::remove_all(*root_);
-        delete root_;
-        root_ = nullptr;
-    }
     static Image bmp(const Screen& s, const std::string& name) { return load_bmp(*root_ / "BAFO_CS" / s.dir / name); }
 
-    static fs::path* root_;
 };
 
-fs::path* PictureScreensTest::root_ = nullptr;
 
 TEST_F(PictureScreensTest, EveryFileIsListedOnceWithItsSize)
 {

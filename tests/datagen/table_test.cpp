@@ -50,28 +50,14 @@ void generate(const fs::path& root)
             g.run(root);
 }
 
-class TableArtTest : public ::testing::Test {
+class TableArtTest : public TreeSuite<generate> {
 protected:
-    static void SetUpTestSuite()
-    {
-        root_ = new fs::path(fs::temp_directory_path() / ("bafo_table_test_" + std::to_string(getpid())));
-        fs::remove_all(*root_);
-        generate(*root_);
-    }
-    static void TearDownTestSuite()
-    {
-        fs::remove_all(*root_);
-        delete root_;
-        root_ = nullptr;
-    }
     static fs::path file(const std::string& name) { return *root_ / "BAFO_CS" / "TABULKA" / name; }
     static Image bmp(const std::string& name) { return load_bmp(file(name)); }
     static Image panel(const std::string& key) { return bmp("TAB_" + key + ".BMP"); }
 
-    static fs::path* root_;
 };
 
-fs::path* TableArtTest::root_ = nullptr;
 
 TEST_F(TableArtTest, EveryFileIsThereWithItsSize)
 {
