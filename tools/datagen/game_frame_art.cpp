@@ -804,17 +804,24 @@ void write_frame(const std::filesystem::path& root, const Look& look)
     for (const auto& l : lit)
         picture(l.icon, true).save_bmp(dir / l.file);
 
+    write_levels_and_mouth(
+        dir, [&](int level, bool lit) { return picture(kLevel, lit, level); },
+        [&](Mouth m) { return picture(kMascot, false, 1, m); });
+}
+
+void write_levels_and_mouth(const std::filesystem::path& dir, const std::function<Canvas(int level, bool lit)>& level_icon,
+                            const std::function<Canvas(Mouth)>& bafo)
+{
     for (int level = 1; level <= 3; ++level) {
         const std::string n = std::to_string(level);
-        picture(kLevel, false, level).save_bmp(dir / ("SLOZ_" + n + ".BMP"));
-        picture(kLevel, true, level).save_bmp(dir / ("SLOZ_" + n + "1.BMP"));
+        level_icon(level, false).save_bmp(dir / ("SLOZ_" + n + ".BMP"));
+        level_icon(level, true).save_bmp(dir / ("SLOZ_" + n + "1.BMP"));
     }
-
     // Frame 0 is the very picture BG got, so talking ends on BG's own pixels.
     const Mouth mouths[4] = {Mouth::Closed, Mouth::Half, Mouth::Open, Mouth::Round};
     Canvas strip(kMouthW * 4, kMouthH);
     for (int f = 0; f < 4; ++f)
-        strip.paste(picture(kMascot, false, 1, mouths[f]), f * kMouthW, 0);
+        strip.paste(bafo(mouths[f]), f * kMouthW, 0);
     strip.save_bmp(dir / "BAFO_ANI.BMP");
 }
 

@@ -103,6 +103,11 @@ art::Canvas pointer_busy();
 // A pointer drawn antialiased on an alpha layer made two-tone: what is mostly
 // covered keeps its colour, the rest (and pixel (0, 0)) becomes the key colour.
 art::Canvas keyed_pointer(const art::Canvas& layer);
+// The six level icons SLOZ_1..3 (plain) and SLOZ_11..31 (lit), and Bafo's
+// four-frame mouth strip BAFO_ANI.BMP whose frame 0 is his closed mouth.
+void write_levels_and_mouth(const std::filesystem::path& dir,
+                            const std::function<art::Canvas(int level, bool lit)>& level_icon,
+                            const std::function<art::Canvas(art::Mouth)>& bafo);
 // A screen's KURZOR.BMP (busy) and RUKA.BMP (paw) under dir ("BAFO_CS/15/"), and what the check expects of them.
 void write_pointers(const std::filesystem::path& root, const std::string& dir);
 void expect_pointers(std::vector<Expect>& out, const std::string& dir);

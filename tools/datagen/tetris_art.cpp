@@ -320,18 +320,9 @@ void run(const std::filesystem::path& root)
     picture(kBack, true).save_bmp(dir / "ZPET.BMP");
     picture(kBest, true).save_bmp(dir / "NEJL.BMP");
     picture(kMascot, true).save_bmp(dir / "BAFO.BMP");
-    for (int level = 1; level <= 3; ++level) {
-        const std::string n = std::to_string(level);
-        picture(kLevel, false, level).save_bmp(dir / ("SLOZ_" + n + ".BMP"));
-        picture(kLevel, true, level).save_bmp(dir / ("SLOZ_" + n + "1.BMP"));
-    }
-
-    // Frame 0 is the very picture BG got, so talking ends on BG's own pixels.
-    const Mouth mouths[4] = {Mouth::Closed, Mouth::Half, Mouth::Open, Mouth::Round};
-    Canvas strip(kMouthW * 4, kMouthH);
-    for (int f = 0; f < 4; ++f)
-        strip.paste(picture(kMascot, false, 1, mouths[f]), f * kMouthW, 0);
-    strip.save_bmp(dir / "BAFO_ANI.BMP");
+    frame::write_levels_and_mouth(
+        dir, [&](int level, bool lit) { return picture(kLevel, lit, level); },
+        [&](Mouth m) { return picture(kMascot, false, 1, m); });
 }
 
 void expect(std::vector<Expect>& out)
