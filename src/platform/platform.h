@@ -14,7 +14,7 @@ namespace bafo {
 enum class MouseButton : uint8_t { None = 0, Left = 1, Right = 2, Middle = 4 };
 
 struct Event {
-    enum class Type { None, MouseMove, MouseDown, MouseUp, KeyDown, KeyUp, Text, Expose, Quit };
+    enum class Type { None, MouseMove, MouseDown, MouseUp, KeyDown, KeyUp, Text, Expose, Quit, MidiNote };
     Type type = Type::None;
     int x = 0, y = 0;      // logical 800 × 600 coordinates
     int button = 0;        // MouseDown/MouseUp: the button that changed (MouseButton)
@@ -22,6 +22,8 @@ struct Event {
     int key = 0;           // KeyDown/KeyUp: classic key code (37 left, 65..90 letters, 13 Enter...)
     int shift = 0;         // 1 shift, 2 ctrl, 4 alt
     std::string text;      // Text: UTF-8 of what was typed
+    int note = 0;          // MidiNote: the note number from a MIDI keyboard
+    int velocity = 0;      // MidiNote: 0 when the key was let go
 };
 
 enum class MessageIcon { None, Warning, Error, Information };
@@ -78,6 +80,20 @@ public:
     // Fire-and-forget wave playback, independent of the sound channel.
     virtual bool wave_play(const std::string& path, bool loop) = 0;
     virtual void wave_stop() = 0;
+
+    // MIDI output. Device -1 is the built-in General MIDI synthesiser, mixed
+    // into the sound output; 0..n-1 are the machine's MIDI output ports.
+    virtual int midi_out_count() = 0;
+    // The device's product name; false when it cannot be read.
+    virtual bool midi_out_name(int device, std::string& name) = 0;
+    // Each returns 0 on success, else a code for midi_error_text. One device
+    // is open at a time; a message is status + 256 × data 1 + 65536 × data 2.
+    virtual int midi_out_open(int device) = 0;
+    virtual int midi_out_close() = 0;
+    virtual int midi_out_send(uint32_t message) = 0;
+    virtual std::string midi_error_text(int code) = 0;
+    // While on, notes played on any MIDI input port arrive as MidiNote events.
+    virtual void midi_in_listen(bool on) = 0;
 
     // True when another copy of the program holds the instance lock.
     virtual bool another_instance_running() = 0;

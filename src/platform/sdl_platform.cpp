@@ -487,6 +487,15 @@ void SdlPlatform::wave_stop()
     stop(Mixer::Wave);
 }
 
+// MIDI comes with the synthesiser; until then no device answers.
+int SdlPlatform::midi_out_count() { return 0; }
+bool SdlPlatform::midi_out_name(int, std::string&) { return false; }
+int SdlPlatform::midi_out_open(int) { return 2; }
+int SdlPlatform::midi_out_close() { return 5; }
+int SdlPlatform::midi_out_send(uint32_t) { return 5; }
+std::string SdlPlatform::midi_error_text(int code) { return "MIDI device " + std::to_string(code) + " is not there."; }
+void SdlPlatform::midi_in_listen(bool) {}
+
 bool SdlPlatform::another_instance_running()
 {
     if (m_lock_fd >= 0)

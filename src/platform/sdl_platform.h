@@ -52,6 +52,14 @@ public:
     bool wave_play(const std::string& path, bool loop) override;
     void wave_stop() override;
 
+    int midi_out_count() override;
+    bool midi_out_name(int device, std::string& name) override;
+    int midi_out_open(int device) override;
+    int midi_out_close() override;
+    int midi_out_send(uint32_t message) override;
+    std::string midi_error_text(int code) override;
+    void midi_in_listen(bool on) override;
+
     bool another_instance_running() override;
 
 private:

@@ -199,4 +199,54 @@ void FakePlatform::wave_stop()
     played.push_back({m_now, "", false, false});
 }
 
+bool FakePlatform::midi_out_name(int device, std::string& name)
+{
+    if (midi_unreadable.count(device) || device < -1 || device >= midi_out_count())
+        return false;
+    name = device == -1 ? "Bafolino synthesiser" : midi_devices[size_t(device)];
+    return true;
+}
+
+int FakePlatform::midi_out_open(int device)
+{
+    if (midi_open_error)
+        return midi_open_error;
+    if (device < -1 || device >= midi_out_count())
+        return 2;
+    midi_open_device = device;
+    return 0;
+}
+
+int FakePlatform::midi_out_close()
+{
+    if (midi_open_device == -2)
+        return 5;
+    midi_open_device = -2;
+    return 0;
+}
+
+int FakePlatform::midi_out_send(uint32_t message)
+{
+    if (midi_open_device == -2)
+        return 5;
+    if (midi_open_error)
+        return midi_open_error;
+    midi_sent.push_back({m_now, message});
+    return 0;
+}
+
+std::string FakePlatform::midi_error_text(int code)
+{
+    return "MIDI error " + std::to_string(code);
+}
+
+void FakePlatform::midi_note(uint32_t at, int note, int velocity)
+{
+    Event ev;
+    ev.type = Event::Type::MidiNote;
+    ev.note = note;
+    ev.velocity = velocity;
+    push(at, ev);
+}
+
 }  // namespace bafo

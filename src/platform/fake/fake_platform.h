@@ -62,6 +62,16 @@ public:
     bool wave_play(const std::string& path, bool loop) override;
     void wave_stop() override;
 
+    int midi_out_count() override { return int(midi_devices.size()); }
+    bool midi_out_name(int device, std::string& name) override;
+    int midi_out_open(int device) override;
+    int midi_out_close() override;
+    int midi_out_send(uint32_t message) override;
+    std::string midi_error_text(int code) override;
+    void midi_in_listen(bool on) override { midi_listening = on; }
+    // A note from a MIDI keyboard, due at a virtual time (velocity 0 lets it go).
+    void midi_note(uint32_t at, int note, int velocity);
+
     bool another_instance_running() override { return other_instance; }
 
     // What the program did, for the tests to read.
@@ -76,12 +86,23 @@ public:
     bool window_open = false;
     bool fullscreen = false;
     std::string m_title;
+    struct MidiSent {
+        uint32_t at;
+        uint32_t message;
+    };
+    std::vector<MidiSent> midi_sent;
+    int midi_open_device = -2;  // -2: none open
+    bool midi_listening = false;
 
     // Knobs.
     bool other_instance = false;
     bool refuse_display_mode = false;
     bool refuse_restore = false;
     DisplayMode m_mode{1024, 768, 32};
+    // Output ports 0..n-1 by name; the synthesiser (-1) is "Bafolino synthesiser".
+    std::vector<std::string> midi_devices;
+    std::set<int> midi_unreadable;  // devices whose name cannot be read (-1 included)
+    int midi_open_error = 0;        // returned by open and send when not 0
 
 private:
     void advance_to(uint32_t t);
