@@ -310,6 +310,10 @@ void App::dispatch(const Event& ev)
                 tb->text_input(ev.text);
         }
         break;
+    case Event::Type::MidiNote:
+        if (Form* f = m_active; f && f->enabled())
+            f->on_midi_note(ev.note, ev.velocity);
+        break;
     case Event::Type::Expose: invalidate(); break;
     case Event::Type::Quit:
         // The window's close button: leave as cleanly as the farewell does.
