@@ -1,6 +1,7 @@
 #include "test_support.h"
 
 #include "platform/bitmap_file.h"
+#include "platform/draw.h"
 #include "platform/files.h"
 #include "platform/trace.h"
 #include "shell/program.h"
@@ -232,6 +233,57 @@ void MiniTree::add_pexeso(int pictures)
     write_tone(data("REC/PEXESO.WAV"), 2000, 700);
     write_tone(dir / "SVIST.WAV", 200, 900);
     write_tone(dir / "NOT_AVA.WAV", 300, 200);
+    write_tone(dir / "TUTUTU.WAV", 400, 1200);
+}
+
+uint32_t MiniTree::swatch_colour(int i)
+{
+    if (i == 3)
+        return 0xFFFFF0;
+    if (i == 0)
+        return 0x000000;
+    return 0x101010 + 0x070B05 * uint32_t(i);
+}
+
+void MiniTree::add_painting()
+{
+    auto d = [&](const std::string& f) { return data("OMALKY/" + f); };
+    Surface bg = pattern(800, 600, 800);
+    for (int i = 0; i < 32; ++i)
+        bg.fill({i < 16 ? 0 : 725, 29 * (i % 16), 75, 29}, swatch_colour(i));
+    write_bitmap(d("BG.BMP"), bg);
+    // Icon k at its hot area's top-left, 56 high; each spot is a 5 × 5 box in a grey ring.
+    const int left[10] = {38, 115, 185, 255, 330, 410, 490, 565, 635, 705};
+    const int width[10] = {71, 66, 66, 66, 71, 76, 66, 61, 61, 61};
+    const int spots[][2] = {{66, 0},  {134, 1}, {153, 1}, {218, 2}, {223, 2}, {286, 3}, {292, 3},
+                            {507, 6}, {577, 7}, {646, 8}, {716, 9}, {344, 4}, {522, 6}, {662, 8}};
+    std::string pos;
+    for (int k = 0; k < 10; ++k) {
+        for (int lifted = 0; lifted < 2; ++lifted) {
+            Surface icon(width[k], 56, 0x777777);
+            for (const auto& s : spots) {
+                if (s[1] != k)
+                    continue;
+                const int x = s[0] - left[k] - 3, y = 544 - 15 * lifted - 500 - 3;
+                icon.fill({x, y, 7, 7}, 0x333333);
+                icon.fill({x + 1, y + 1, 5, 5}, 0x555555 + uint32_t(lifted));
+            }
+            const std::string n = (k < 9 ? "0" : "") + std::to_string(k + 1);
+            write_bitmap(d("ICO" + n + "_" + std::to_string(lifted) + ".BMP"), icon);
+        }
+        pos += std::to_string(left[k]) + "\r\n500\r\n";
+    }
+    write_file_atomic(d("ICO_POS.DAT"), pos);
+    write_bitmap(d("BACK.BMP"), pattern(80, 39, 810));
+    write_bitmap(d("FOTO.BMP"), pattern(56, 40, 811));
+    write_bitmap(d("OST/OTAZKA.BMP"), pattern(200, 120, 812));
+    write_bitmap(d("OST/ANO_1.BMP"), pattern(50, 40, 813));
+    write_bitmap(d("OST/NE_1.BMP"), pattern(50, 30, 814));
+    write_bitmap(d("OST/BAFO_ANI.BMP"), pattern(3 * 40, 30, 815));
+    write_tone(data("REC/OMALKY/06A.WAV"), 1500, 500);
+    Surface page(640, 480, 0xFFFFFF);
+    draw_ellipse(page, {220, 140, 200, 200}, Pen{0x000000, 2});
+    write_bitmap(d("1/1.BMP"), page);
     write_tone(dir / "TUTUTU.WAV", 400, 1200);
 }
 

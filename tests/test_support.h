@@ -59,6 +59,11 @@ struct MiniTree {
     // The memory game's screen, the card back and four sets of `pictures` faces each.
     static constexpr int kCardW = 118, kCardH = 116;
     void add_pexeso(int pictures = 14);
+    // The colouring book: a palette of 32 flat colours (swatch 3 the paper,
+    // 0xFFFFF0), icons whose colour spots are small closed boxes, and page
+    // OMALKY/1/1.BMP: a white sheet with a black ring around (320, 240).
+    void add_painting();
+    static uint32_t swatch_colour(int i);
     std::string data(const std::string& rel) const;  // dir/BAFO_CS/...
     Surface bitmap(const std::string& rel) const;    // loaded from the tree
 };

@@ -8,6 +8,8 @@
 #include "services/sound.h"
 #include "ui/app.h"
 
+#include <cstdlib>
+
 namespace bafo {
 
 namespace {
@@ -62,7 +64,35 @@ public:
         if (p.box().shown)
             draw_rectangle(frame, {ox + p.box().r.x, oy + p.box().r.y, p.box().r.w, p.box().r.h}, pen, fill);
     }
-    void refresh() { changed(); }
+    // Redraws where the previews were and where they are now, nothing more.
+    void refresh()
+    {
+        const Rect now = bounds();
+        const Rect both = unite(m_drawn, now);
+        m_drawn = now;
+        if (both.empty())
+            return;
+        const Rect at = parent()->form_rect();
+        ui::App::get().invalidate({form().x + at.x + both.x, form().y + at.y + both.y, both.w, both.h});
+    }
+
+private:
+    Rect bounds() const
+    {
+        const PaintCanvas& p = *paint;
+        const int m = p.width / 2 + 2;
+        Rect r;
+        if (p.line().shown) {
+            const auto& l = p.line();
+            r = unite(r, {std::min(l.x1, l.x2) - m, std::min(l.y1, l.y2) - m, std::abs(l.x2 - l.x1) + 2 * m + 1,
+                          std::abs(l.y2 - l.y1) + 2 * m + 1});
+        }
+        for (const BoxPreview* b : {&p.oval(), &p.box()})
+            if (b->shown)
+                r = unite(r, {b->r.x - 1, b->r.y - 1, b->r.w + 2, b->r.h + 2});
+        return r;
+    }
+    Rect m_drawn;
 };
 
 Rect FrmMalovani::swatch(int i)

@@ -65,17 +65,6 @@ uint32_t fill_shade(uint32_t colour)
     return out;
 }
 
-Rect unite(const Rect& a, const Rect& b)
-{
-    if (a.empty())
-        return b;
-    if (b.empty())
-        return a;
-    const int l = std::min(a.x, b.x), t = std::min(a.y, b.y);
-    const int r = std::max(a.x + a.w, b.x + b.w), bo = std::max(a.y + a.h, b.y + b.h);
-    return {l, t, r - l, bo - t};
-}
-
 void PaintCanvas::load(const Surface& picture)
 {
     m_canvas = m_stored = m_undo = picture;

@@ -84,7 +84,4 @@ private:
     Pen m_stroke;  // made at the press, kept for the moves of a stroke
 };
 
-// The smallest rectangle holding both.
-Rect unite(const Rect& a, const Rect& b);
-
 }  // namespace bafo

@@ -60,6 +60,12 @@ public:
     virtual bool open_window(const std::string& title, bool fullscreen) = 0;
     virtual void set_title(const std::string& title) = 0;
     virtual void present(const Surface& frame) = 0;
+    // Only `r` of the frame changed since the last one shown.
+    virtual void present_rect(const Surface& frame, const Rect& r)
+    {
+        (void)r;
+        present(frame);
+    }
     virtual DisplayMode display_mode() = 0;
     // Full screen scaled to the display; false when refused (the window stays).
     virtual bool set_display_mode(const DisplayMode& mode) = 0;

@@ -361,6 +361,33 @@ void SdlPlatform::present(const Surface& frame)
     m_presented = true;
 }
 
+void SdlPlatform::present_rect(const Surface& frame, const Rect& r)
+{
+    if (!m_texture || !m_presented || frame.width() != 800 || frame.height() != 600) {
+        present(frame);
+        return;
+    }
+    // One pixel more on each side, so the scaled edges match the frame around them.
+    const Rect part = Rect{r.x - 1, r.y - 1, r.w + 2, r.h + 2}.intersect(frame.rect());
+    if (part.empty())
+        return;
+    const SDL_Rect src{part.x, part.y, part.w, part.h};
+    SDL_UpdateTexture(m_texture, &src, frame.data() + size_t(part.y) * 800 + size_t(part.x), frame.stride_bytes());
+    SDL_RenderCopy(m_renderer, m_texture, &src, &src);
+    SDL_RenderFlush(m_renderer);
+    // The software renderer draws into the window surface; push only the part
+    // that changed, scaled to the window, instead of the whole window.
+    int ww = 0, wh = 0;
+    SDL_GetWindowSize(m_window, &ww, &wh);
+    const double s = std::min(ww / 800.0, wh / 600.0);
+    const int ox = int((ww - 800 * s) / 2), oy = int((wh - 600 * s) / 2);
+    SDL_Rect out{ox + int(part.x * s) - 1, oy + int(part.y * s) - 1, int(part.w * s) + 3, int(part.h * s) + 3};
+    SDL_Rect win{0, 0, ww, wh};
+    SDL_Rect clipped;
+    if (SDL_IntersectRect(&out, &win, &clipped) && SDL_UpdateWindowSurfaceRects(m_window, &clipped, 1) != 0)
+        SDL_RenderPresent(m_renderer);
+}
+
 DisplayMode SdlPlatform::display_mode()
 {
     SDL_DisplayMode m{};

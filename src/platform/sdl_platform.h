@@ -37,6 +37,7 @@ public:
     bool open_window(const std::string& title, bool fullscreen) override;
     void set_title(const std::string& title) override;
     void present(const Surface& frame) override;
+    void present_rect(const Surface& frame, const Rect& r) override;
     DisplayMode display_mode() override;
     bool set_display_mode(const DisplayMode& mode) override;
     bool restore_display_mode(const DisplayMode& mode) override;

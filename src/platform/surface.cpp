@@ -13,6 +13,17 @@ Rect Rect::intersect(const Rect& o) const
     return {x0, y0, x1 - x0, y1 - y0};
 }
 
+Rect unite(const Rect& a, const Rect& b)
+{
+    if (a.empty())
+        return b;
+    if (b.empty())
+        return a;
+    const int l = std::min(a.x, b.x), t = std::min(a.y, b.y);
+    const int r = std::max(a.x + a.w, b.x + b.w), bo = std::max(a.y + a.h, b.y + b.h);
+    return {l, t, r - l, bo - t};
+}
+
 Surface::Surface(int w, int h, uint32_t fill_colour)
 {
     resize(w, h, fill_colour);

@@ -31,6 +31,9 @@ struct Rect {
     Rect intersect(const Rect& o) const;
 };
 
+// The smallest rectangle holding both (an empty one adds nothing).
+Rect unite(const Rect& a, const Rect& b);
+
 class Surface {
 public:
     Surface() = default;

@@ -27,7 +27,7 @@ void App::reset()
     m_depth = 0;
     m_quit = false;
     m_exit_code = 0;
-    m_dirty = true;
+    m_dirty = m_dirty_all = true;
     m_screen_pointer.reset();
     m_shown_cursor.reset();
     m_traced_top = nullptr;
@@ -270,15 +270,35 @@ void App::update_cursor(int x, int y)
     platform().set_cursor(want);
 }
 
+void App::invalidate(const Rect& r)
+{
+    const Rect on_screen = r.intersect(m_frame.rect());
+    if (on_screen.empty())
+        return;
+    m_dirty_rect = m_dirty && !m_dirty_all ? unite(m_dirty_rect, on_screen) : on_screen;
+    m_dirty = true;
+}
+
 void App::present()
 {
     if (!m_dirty)
         return;
     m_dirty = false;
-    m_frame.fill(m_frame.rect(), 0);
-    for (Form* f : m_shown)
-        f->compose(m_frame);
-    platform().present(m_frame);
+    if (m_dirty_all) {
+        m_dirty_all = false;
+        m_frame.fill(m_frame.rect(), 0);
+        for (Form* f : m_shown)
+            f->compose(m_frame, f->x, f->y);
+        platform().present(m_frame);
+    } else {
+        // A stroke or a preview: compose and show only what changed.
+        const Rect r = m_dirty_rect;
+        Surface part(r.w, r.h, 0);
+        for (Form* f : m_shown)
+            f->compose(part, f->x - r.x, f->y - r.y);
+        m_frame.blit(part, r.x, r.y);
+        platform().present_rect(m_frame, r);
+    }
     if (Form* top = topmost_visible(); top && top != m_traced_top) {
         m_traced_top = top;
         trace("present " + top->name());

@@ -83,7 +83,9 @@ public:
     // The pointer over hot areas, set once at start.
     Cursor hot_pointer{CursorKind::Hand};
 
-    void invalidate() { m_dirty = true; }
+    void invalidate() { m_dirty = m_dirty_all = true; }
+    // Only this part of the 800 × 600 screen changed.
+    void invalidate(const Rect& r);
     // Composes the shown forms and presents the frame when anything changed.
     void present();
     const Surface& frame() const { return m_frame; }
@@ -118,6 +120,8 @@ private:
     bool m_quit = false;
     int m_exit_code = 0;
     bool m_dirty = true;
+    bool m_dirty_all = true;
+    Rect m_dirty_rect;
     Surface m_frame{800, 600};
     std::optional<Cursor> m_screen_pointer;
     std::optional<Cursor> m_shown_cursor;

@@ -51,6 +51,16 @@ void Control::set_visible(bool v)
     changed();
 }
 
+PictureBox::PictureBox(Form& owner, std::string name, int index) : Control(owner, std::move(name), index)
+{
+    layers.where = [this]() -> std::optional<Point> {
+        if (!visible())
+            return std::nullopt;
+        const Rect r = form_rect();
+        return Point{form().x + r.x, form().y + r.y};
+    };
+}
+
 void PictureBox::set_size(int w, int h)
 {
     Control::set_size(w, h);

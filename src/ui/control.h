@@ -92,7 +92,7 @@ public:
 // child controls lie inside it, clipped to it.
 class PictureBox : public Control {
 public:
-    using Control::Control;
+    PictureBox(Form& owner, std::string name, int index);
     Layers layers;
     void set_size(int w, int h) override;
     void set_picture(const Surface& s);

@@ -17,6 +17,7 @@ Form::Form(std::string name, int w, int h) : m_name(std::move(name))
 {
     image.resize(w, h);
     screen.resize(w, h);
+    where = [this]() -> std::optional<Point> { return Point{x, y}; };
 }
 
 Form::~Form() = default;
@@ -92,12 +93,12 @@ Control* Form::control_at(int px, int py) const
     return hit(nullptr, px, py);
 }
 
-void Form::compose(Surface& frame) const
+void Form::compose(Surface& frame, int ox, int oy) const
 {
-    frame.blit(screen, screen.rect(), x, y);
+    frame.blit(screen, screen.rect(), ox, oy);
     for (const auto& c : m_controls)
         if (c->visible() && !c->m_parent)
-            c->compose(frame, x, y);
+            c->compose(frame, ox, oy);
 }
 
 void Form::compose_children(const Control& parent, Surface& frame, int ox, int oy) const
@@ -107,7 +108,7 @@ void Form::compose_children(const Control& parent, Surface& frame, int ox, int o
         if (c->m_parent != &parent || !c->visible())
             continue;
         // Drawn into a copy of the part of the frame they may touch: nothing spills out of the box.
-        const Rect r = box.intersect({ox + c->rect().x, oy + c->rect().y, c->rect().w, c->rect().h});
+        const Rect r = box.intersect({ox + c->rect().x, oy + c->rect().y, c->rect().w, c->rect().h}).intersect(frame.rect());
         if (r.empty())
             continue;
         Surface part = frame.crop(r);

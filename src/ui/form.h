@@ -91,7 +91,8 @@ public:
     Control* focus() const { return m_focus; }
     void set_focus(Control* c) { m_focus = c; }
 
-    void compose(Surface& frame) const;
+    // Draws the form with its origin at (ox, oy) of `frame`.
+    void compose(Surface& frame, int ox, int oy) const;
 
 private:
     friend class App;

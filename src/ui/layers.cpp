@@ -15,13 +15,13 @@ void Layers::draw_both(const Surface& src, const Rect& from, int x, int y)
 {
     image.blit(src, from, x, y);
     screen.blit(src, from, x, y);
-    touched();
+    touched({x, y, from.w, from.h});
 }
 
 void Layers::draw_screen(const Surface& src, const Rect& from, int x, int y)
 {
     screen.blit(src, from, x, y);
-    touched();
+    touched({x, y, from.w, from.h});
 }
 
 void Layers::set_picture(const Surface& bg)
@@ -40,12 +40,22 @@ void Layers::repaint()
 void Layers::repaint(const Rect& r)
 {
     screen.blit(image, r, r.x, r.y);
-    touched();
+    touched(r);
 }
 
 void Layers::touched()
 {
     App::get().invalidate();
+}
+
+void Layers::touched(const Rect& r)
+{
+    const auto at = where ? where() : std::nullopt;
+    if (!at) {
+        App::get().invalidate();
+        return;
+    }
+    App::get().invalidate({at->x + r.x, at->y + r.y, r.w, r.h});
 }
 
 }  // namespace bafo::ui

@@ -4,6 +4,9 @@
 
 #include "platform/surface.h"
 
+#include <functional>
+#include <optional>
+
 namespace bafo::ui {
 
 class Layers {
@@ -28,6 +31,12 @@ public:
     void repaint(const Rect& r);
     // After drawing straight into `image` or `screen` by hand.
     void touched();
+    // Only this part (in the layers' own pixels) changed.
+    void touched(const Rect& r);
+
+    // Where the layers lie on the screen, when they know: a change to part of
+    // them then redraws only that part of the screen.
+    std::function<std::optional<Point>()> where;
 };
 
 }  // namespace bafo::ui

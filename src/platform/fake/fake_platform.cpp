@@ -130,6 +130,14 @@ bool FakePlatform::open_window(const std::string& title, bool fs)
 void FakePlatform::present(const Surface& frame)
 {
     last_frame = frame;
+    last_present = frame.rect();
+    ++presents;
+}
+
+void FakePlatform::present_rect(const Surface& frame, const Rect& r)
+{
+    last_frame.blit(frame, r, r.x, r.y);
+    last_present = r;
     ++presents;
 }
 

@@ -47,6 +47,7 @@ public:
     bool open_window(const std::string& title, bool fullscreen) override;
     void set_title(const std::string& title) override { m_title = title; }
     void present(const Surface& frame) override;
+    void present_rect(const Surface& frame, const Rect& r) override;
     DisplayMode display_mode() override { return m_mode; }
     bool set_display_mode(const DisplayMode& mode) override;
     bool restore_display_mode(const DisplayMode& mode) override;
@@ -81,6 +82,7 @@ public:
     std::vector<DisplayMode> mode_requests;
     std::vector<uint32_t> sound_stops;
     Surface last_frame;
+    Rect last_present;  // the part of the screen the last frame redrew
     int presents = 0;
     int cursor_count = 0;
     bool window_open = false;
