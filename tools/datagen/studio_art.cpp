@@ -553,12 +553,23 @@ double fit_scale(int i)
     return std::min(h.w / kExtent[size_t(i)][0], h.h / kExtent[size_t(i)][1]) * 1.04;
 }
 
+// The lit drawing grows by a tenth, but never closer than a few pixels to
+// the edges of its picture.
+double lit_scale(int i)
+{
+    const Instrument& in = kInstruments[size_t(i)];
+    const double cx = cx_of(in.hot) - in.lit_x, cy = cy_of(in.hot) - in.lit_y;
+    const double room_x = 2 * std::min(cx, in.lit_w - cx) - 8, room_y = 2 * std::min(cy, in.lit_h - cy) - 8;
+    const auto& e = kExtent[size_t(i)];
+    return std::max(fit_scale(i) * 1.03, std::min({fit_scale(i) * 1.1, room_x / e[0], room_y / e[1]}));
+}
+
 void draw_instrument(cairo_t* cr, int i, bool lit)
 {
     const Rect& h = kInstruments[size_t(i)].hot;
     Look l;
     l.lit = lit;
-    l.k = fit_scale(i) * (lit ? 1.1 : 1.0);
+    l.k = lit ? lit_scale(i) : fit_scale(i);
     cairo_save(cr);
     cairo_translate(cr, cx_of(h), cy_of(h));
     cairo_scale(cr, l.k, l.k);
@@ -1024,6 +1035,19 @@ void paint_studio(Canvas& c)
     help_icon(cr);
 }
 
+// The outermost pixels of a picture copied over the background stay the
+// background's own, so the last breath of a glow leaves no edge.
+void keep_border(Canvas& c, const Canvas& bg, int x0, int y0)
+{
+    uint32_t* d = c.data();
+    const int stride = c.stride_words();
+    for (int y = 0; y < c.h(); ++y)
+        for (int x = 0; x < c.w(); ++x)
+            if (x < 2 || y < 2 || x >= c.w() - 2 || y >= c.h() - 2)
+                d[size_t(y) * size_t(stride) + size_t(x)] = 0xFF000000u | bg.pixel(x0 + x, y0 + y);
+    c.mark_dirty();
+}
+
 // The lit look of instrument i over its place on the background.
 Canvas lit_instrument(const Canvas& bg, int i)
 {
@@ -1031,8 +1055,9 @@ Canvas lit_instrument(const Canvas& bg, int i)
     Canvas c = bg.crop(in.lit_x, in.lit_y, in.lit_w, in.lit_h);
     cairo_t* cr = c.cr();
     const Rect& h = in.hot;
-    const double rx = h.w / 2.0 + 4, ry = h.h / 2.0 + 4;
     const double cx = cx_of(h) - in.lit_x, cy = cy_of(h) - in.lit_y;
+    const double rx = std::min(h.w / 2.0 + 4, std::min(cx, in.lit_w - cx) - 3);
+    const double ry = std::min(h.h / 2.0 + 4, std::min(cy, in.lit_h - cy) - 3);
     glow(c, [&](cairo_t* g) { ellipse(g, cx, cy, rx, ry); }, pal::glow, 8, 1.6, nullptr);
     cairo_save(cr);
     set_rgb(cr, 0xFFF2B0);
@@ -1045,6 +1070,7 @@ Canvas lit_instrument(const Canvas& bg, int i)
     cairo_translate(cr, -in.lit_x, -in.lit_y);
     draw_instrument(cr, i, true);
     cairo_restore(cr);
+    keep_border(c, bg, in.lit_x, in.lit_y);
     return c;
 }
 
@@ -1065,6 +1091,7 @@ void run(const std::filesystem::path& root)
         bg.crop(b.at, 0, kButtonW, kButtonH).save_bmp(dir / (std::string(b.name) + ".BMP"));
         Canvas lit = bg.crop(b.at, 0, kButtonW, kButtonH);
         b.paint(lit, 0, 0, true);
+        keep_border(lit, bg, b.at, 0);
         lit.save_bmp(dir / (std::string(b.name) + "1.BMP"));
     }
 }

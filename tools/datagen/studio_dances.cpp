@@ -336,7 +336,7 @@ std::vector<Recipe> recipes()
                   with(happy(2.7, 2.7, Mouth::Open), [](Move& m) { m.hop = 44; m.stretch = 1.04; m.pose.foot_dy[0] = m.pose.foot_dy[1] = -4; }),
                   with(happy(1.3, 1.3), [](Move& m) { m.stretch = 0.9; })},
                  {1, 2, 3, 2, 4},
-                 3,
+                 4,
                  110});
     // 2. A spin with arms out, round to his back and front again.
     {
@@ -346,6 +346,8 @@ std::vector<Recipe> recipes()
             m.turn = k * 2 * kPi / 8;
             m.fx = Fx::Spin;
             m.hop = 4;
+            // Drifting a little the way he turns, so no two drawings are alike.
+            m.dx = 6 * std::sin(m.turn);
             mv.push_back(m);
         }
         r.push_back({"spin", mv, {1, 2, 3, 4, 5, 6, 7}, 3, 95});
@@ -354,9 +356,8 @@ std::vector<Recipe> recipes()
     r.push_back({"arm waves",
                  {with(happy(1.8, 3.0), [](Move& m) { m.lean = -0.1; m.dx = 8; m.pose.wave_lines[1] = true; m.pose.head_tilt = -0.12; }),
                   happy(2.45, 2.45, Mouth::Open),
-                  with(happy(3.0, 1.8), [](Move& m) { m.lean = 0.1; m.dx = -8; m.pose.wave_lines[0] = true; m.pose.head_tilt = 0.12; }),
-                  happy(2.45, 2.45, Mouth::Open)},
-                 {1, 2, 3, 4},
+                  with(happy(3.0, 1.8), [](Move& m) { m.lean = 0.1; m.dx = -8; m.pose.wave_lines[0] = true; m.pose.head_tilt = 0.12; })},
+                 {1, 2, 3, 2},
                  4,
                  170});
     // 4. The twist: hips one way, shoulders the other, down and up.
@@ -412,7 +413,7 @@ std::vector<Recipe> recipes()
             return m;
         };
         r.push_back({"side steps", {step(-14, 0), step(-28, -1), step(-14, 1), step(0, -1), step(14, 1), step(28, -1)},
-                     {1, 2, 1, 4, 5, 6, 5, 4}, 3, 120});
+                     {1, 2, 3, 4, 5, 6, 5, 4}, 3, 120});
     }
     // 8. Disco: one paw pointing up, the other on his hip, and swap.
     {
@@ -463,7 +464,11 @@ std::vector<Recipe> recipes()
             m.eyes = Eyes::Open;
             return m;
         };
-        r.push_back({"march", {march(0), happy(0.35, 0.35), march(1)}, {1, 2, 3, 2}, 4, 130});
+        Move between = happy(0.5, 0.5, Mouth::Open);
+        between.hop = 6;
+        between.eyes = Eyes::Open;
+        between.pose.head_tilt = 0.08;
+        r.push_back({"march", {march(0), between, march(1)}, {1, 2, 3, 2}, 4, 130});
     }
     // 12. Head bob with paws on hips, looking round.
     {
@@ -540,6 +545,7 @@ std::vector<Recipe> recipes()
             Move m = happy(2.6, 2.6, Mouth::Open);
             m.turn = k * 2 * kPi / 5;
             m.hop = 20 + 20 * std::sin(k * kPi / 5);
+            m.dx = 6 * std::sin(m.turn);
             m.fx = Fx::Spin;
             mv.push_back(m);
         }
@@ -620,14 +626,21 @@ std::vector<Recipe> recipes()
             m.stretch = 1.08;
             m.hop = 6;
             m.turn = k * 2 * kPi / 6;
+            m.dx = 5 * std::sin(m.turn);
+            m.pose.head_tilt = 0.06 * std::sin(m.turn);
             mv.push_back(m);
         }
         r.push_back({"ballet", mv, {1, 2, 3, 4, 5, 6}, 3, 160});
     }
     // 24. Finale: claps, a big jump with arms up and sparkles.
     r.push_back({"finale",
-                 {happy(0.45, 0.45),
-                  with(happy(-0.95, -0.95, Mouth::Open), [](Move& m) { m.pose.arm_len[0] = m.pose.arm_len[1] = 40; m.fx = Fx::Clap; }),
+                 {with(happy(0.6, 0.6, Mouth::Open), [](Move& m) { m.eyes = Eyes::Open; m.hop = 4; }),
+                  with(happy(-0.95, -0.95, Mouth::Open), [](Move& m) {
+                      m.pose.arm_len[0] = m.pose.arm_len[1] = 40;
+                      m.fx = Fx::Clap;
+                      m.eyes = Eyes::Open;
+                      m.look = 0.6;
+                  }),
                   with(happy(0.7, 0.7), [](Move& m) { m.stretch = 0.86; }),
                   with(happy(2.7, 2.7, Mouth::Open), [](Move& m) { m.hop = 42; m.fx = Fx::Sparkles; m.fx_phase = 0; }),
                   with(happy(2.6, 2.6, Mouth::Open), [](Move& m) { m.hop = 20; m.fx = Fx::Sparkles; m.fx_phase = 0.1; })},
