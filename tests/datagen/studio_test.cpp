@@ -125,13 +125,13 @@ const Instrument kInstruments[] = {
     {"N_FLETN", {725, 355, 71, 46}, 722, 347}, {"N_DUDY", {725, 440, 71, 66}, 722, 426},
 };
 
-class Studio : public TreeSuite<generate> {
+class StudioArt : public TreeSuite<generate> {
 protected:
     static fs::path tree() { return *root_; }
     static Image bg() { return load_bmp(*root_ / kMusic / "BG.BMP"); }
 };
 
-TEST_F(Studio, EveryFileIsThereWithItsSizeAndLength)
+TEST_F(StudioArt, EveryFileIsThereWithItsSizeAndLength)
 {
     const auto all = expectations();
     std::map<datagen::Expect::Kind, int> kinds;
@@ -146,7 +146,7 @@ TEST_F(Studio, EveryFileIsThereWithItsSizeAndLength)
         EXPECT_TRUE(fs::exists(tree() / kMusic / "RYTMY" / (std::string(name) + ".WAV"))) << name;
 }
 
-TEST_F(Studio, KeysArePaintedExactlyAtTheirAreas)
+TEST_F(StudioArt, KeysArePaintedExactlyAtTheirAreas)
 {
     const Image img = bg();
     ASSERT_EQ(img.w, 800);
@@ -181,7 +181,7 @@ TEST_F(Studio, KeysArePaintedExactlyAtTheirAreas)
         EXPECT_LT(luminance(img.at(x, 590)), 90) << "gap at x " << x;
 }
 
-TEST_F(Studio, LitInstrumentsCoverTheirPlacesAndMeetTheBackground)
+TEST_F(StudioArt, LitInstrumentsCoverTheirPlacesAndMeetTheBackground)
 {
     const Image img = bg();
     std::vector<Rect> lit;
@@ -209,7 +209,7 @@ TEST_F(Studio, LitInstrumentsCoverTheirPlacesAndMeetTheBackground)
     }
 }
 
-TEST_F(Studio, RecorderButtonsNormalIsTheBackgroundLitCoversIt)
+TEST_F(StudioArt, RecorderButtonsNormalIsTheBackgroundLitCoversIt)
 {
     const Image img = bg();
     struct Button {
@@ -262,7 +262,7 @@ Script parse(const std::string& text)
     return s;
 }
 
-TEST_F(Studio, DancesStartAndEndOnTheBackgroundInsideTheirBox)
+TEST_F(StudioArt, DancesStartAndEndOnTheBackgroundInsideTheirBox)
 {
     const Image screen = bg();
     const Image under = crop(screen, kBox);
@@ -306,7 +306,7 @@ TEST_F(Studio, DancesStartAndEndOnTheBackgroundInsideTheirBox)
     }
 }
 
-TEST_F(Studio, EveryDanceHasItsOwnMovesAndStaysInItsBox)
+TEST_F(StudioArt, EveryDanceHasItsOwnMovesAndStaysInItsBox)
 {
     const art::Canvas empty = studio::paint_empty_studio().crop(kBox.x, kBox.y, kBox.w, kBox.h);
     const Image blank = of(empty);
@@ -368,7 +368,7 @@ double autocorrelation(const std::vector<double>& x, double lag_s)
     return num / (den + 1e-30);
 }
 
-TEST_F(Studio, RhythmsLoopWithoutASeamAtTheirLengthAndLevel)
+TEST_F(StudioArt, RhythmsLoopWithoutASeamAtTheirLengthAndLevel)
 {
     for (const auto& r : studio::all_rhythms()) {
         int rate = 0;

@@ -18,7 +18,7 @@ using namespace audio;
 enum Gm {
     Piano = 0, HonkyTonk = 3, Organ = 16, Accordion = 21, NylonGuitar = 24, SteelGuitar = 25, CleanGuitar = 27,
     MutedGuitar = 28, Overdrive = 29, Distortion = 30, AcousticBass = 32, FingerBass = 33, PickBass = 34,
-    SlapBass = 36, SynthBass = 38, Strings = 48, Trumpet = 56, Trombone = 57, Tuba = 58, BrassSection = 61,
+    SlapBass = 36, SynthBass = 38, Strings = 48, SlowStrings = 49, Trumpet = 56, Trombone = 57, Tuba = 58, BrassSection = 61,
     Clarinet = 71, SquareLead = 80, SawLead = 81, Banjo = 105,
 };
 enum Drum {
@@ -84,14 +84,13 @@ Sound country(const Rhythm& r)
     const char* chords[] = {"C3", "C3", "F3", "G3"};
     for (int bar = 0; bar < r.bars; ++bar) {
         const int root = key_of(chords[bar % 4]);
-        const bool major = true;
         for (int beat = 0; beat < 4; ++beat) {
             const double at = bar * 4 + beat;
             if (beat % 2 == 0)
                 s.notes.push_back(Note{1, AcousticBass, root - 12 + (beat == 2 ? 7 : 0), 100, at, 0.8});
             else
                 for (int k : {12, 16, 19, 24})
-                    s.notes.push_back(Note{2, SteelGuitar, root + k - (major ? 0 : 1), 80, at + 0.01 * (k % 5), 0.45});
+                    s.notes.push_back(Note{2, SteelGuitar, root + k, 80, at + 0.01 * (k % 5), 0.45});
         }
         // A banjo roll on top.
         const int roll[] = {24, 19, 28, 24, 19, 28, 24, 19};
@@ -224,7 +223,7 @@ Sound techno(const Rhythm& r)
         // A little arpeggio on the square lead.
         const int arp[] = {24, 31, 36, 31, 27, 31, 36, 39};
         for (int i = 0; i < 8; ++i)
-            s.notes.push_back(Note{2, SquareLead, root + arp[i] + (root % 12 == 0 ? 0 : 0), 64, bar * 4 + i * 0.5 + 0.25, 0.2});
+            s.notes.push_back(Note{2, SquareLead, root + arp[i], 64, bar * 4 + i * 0.5 + 0.25, 0.2});
     }
     drums(s, Kick, 115, r.bars, 4, {0, 1, 2, 3});
     drums(s, Clap, 84, r.bars, 4, {1, 3});
@@ -266,7 +265,7 @@ Sound waltz(const Rhythm& r)
     for (int bar = 0; bar < r.bars; ++bar) {
         const int root = key_of(roots[bar % 8]);
         const bool dom = root % 12 == 7;
-        s.notes.push_back(Note{1, Strings + 1, root - 12, 96, bar * 3.0, 1.0});
+        s.notes.push_back(Note{1, SlowStrings, root - 12, 96, bar * 3.0, 1.0});
         s.notes.push_back(Note{1, Piano, root, 90, bar * 3.0, 0.9});
         for (double b : {1.0, 2.0})
             for (int k : triad(dom))
