@@ -176,9 +176,9 @@ TEST_F(StudioArt, KeysArePaintedExactlyAtTheirAreas)
             EXPECT_LT(luminance(img.at(r.x + r.w / 2, r.y - 3)), 120) << "above white key " << str(k.hot);
         }
     }
-    // Between keys with a gap the key bed shows.
-    for (int x : {162, 242, 397, 477, 557, 637})
-        EXPECT_LT(luminance(img.at(x, 590)), 90) << "gap at x " << x;
+    // Between keys with a gap the key bed shows; E and F meet at an outline.
+    for (int x : {162, 242, 320, 397, 477, 557, 637})
+        EXPECT_LT(luminance(img.at(x, 590)), 90) << "no edge between white keys at x " << x;
 }
 
 TEST_F(StudioArt, LitInstrumentsCoverTheirPlacesAndMeetTheBackground)

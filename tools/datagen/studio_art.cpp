@@ -989,7 +989,7 @@ void keyboard(Canvas& c)
         auto key = [&](cairo_t* g) { cairo_rectangle(g, k.x + 1, k.y + 1, k.w - 2, kH - k.y + 4); };
         cairo_save(cr);
         key(cr);
-        fill_vertical_gradient(cr, k.x, k.y, k.w, kH - k.y, 0xFFFFFF, 0xEDE6DA);
+        set_vertical_gradient(cr, k.y, kH, 0xFFFFFF, 0xEDE6DA);
         cairo_fill_preserve(cr);
         set_rgb(cr, pal::outline);
         cairo_set_line_width(cr, 2);
