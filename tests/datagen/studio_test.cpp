@@ -329,6 +329,44 @@ TEST_F(StudioArt, EveryDanceHasItsOwnMovesAndStaysInItsBox)
     }
 }
 
+TEST_F(StudioArt, TheCheckFollowsAScriptToItsVideo)
+{
+    const fs::path root = tree() / "check";
+    fs::create_directories(root / "BAFO_CS/MUSIC/TANCE");
+    fs::copy_file(tree() / kMusic / "TANCE/BAFO1.AVI", root / "BAFO_CS/MUSIC/TANCE/BAFO1.AVI",
+                  fs::copy_options::overwrite_existing);
+    const std::string header = "BAFO_CS\\MUSIC\\TANCE\\BAFO1\r\n264\r\n196\r\n272\r\n312\r\n0\r\n";
+    struct Case {
+        const char* what;
+        std::string text;
+        const char* problem;  // a part of the message; empty: none
+    } cases[] = {
+        {"a good script", header + "0x50\r\n1x100\r\n0x100\r\n", ""},
+        {"another box", "BAFO_CS\\MUSIC\\TANCE\\BAFO1\r\n264\r\n196\r\n276\r\n312\r\n0\r\n0x50\r\n1x100\r\n",
+         "names a box of 276x312"},
+        {"an entry without x", header + "0x50\r\n1y100\r\n", "is not an entry"},
+        {"a frame past the video", header + "0x50\r\n9x100\r\n", "shows frame 9"},
+        {"no video", "BAFO_CS\\MUSIC\\TANCE\\BAFO99\r\n264\r\n196\r\n272\r\n312\r\n0\r\n0x50\r\n1x100\r\n",
+         "BAFO99.AVI is missing"},
+        {"a cut header", "BAFO_CS\\MUSIC\\TANCE\\BAFO1\r\n264\r\n196\r\n", "clip script of 3 lines"},
+    };
+    for (const auto& c : cases) {
+        datagen::write_file(root / "T.DAT", c.text);
+        datagen::Expect e;
+        e.path = "T.DAT";
+        e.kind = datagen::Expect::Kind::Clip;
+        e.width = 272;
+        e.height = 312;
+        const auto problems = datagen::check_tree(root, {e});
+        if (std::string(c.problem).empty()) {
+            EXPECT_TRUE(problems.empty()) << c.what << ": " << (problems.empty() ? "" : problems[0]);
+        } else {
+            ASSERT_EQ(problems.size(), 1u) << c.what;
+            EXPECT_NE(problems[0].find(c.problem), std::string::npos) << c.what << ": " << problems[0];
+        }
+    }
+}
+
 // ------------------------------------------------------------------ rhythms
 
 using datagen::audio::Sound;
