@@ -597,17 +597,23 @@ void plate(cairo_t* cr, int i)
 
 // ------------------------------------------------------------------ icons
 
+// The rounded key each recorder button sits on; lit, it is larger and glows.
+void button_key(Canvas& c, double cx, double cy, bool lit)
+{
+    const double w = lit ? 53 : 49, h = lit ? 40 : 34;
+    auto key = [&](cairo_t* g) { rounded_rect(g, cx - w / 2, cy - h / 2, w, h, 9); };
+    if (lit) {
+        const Box within{cx - kButtonW / 2.0, cy - 23, double(kButtonW), double(kButtonH)};
+        glow(c, key, pal::glow, 6, 1.8, &within);
+    }
+    paint_shape(c.cr(), key, Style{lit ? 0xFFF4E0u : 0xE9DCC4u, 0.3, pal::outline, 2.5, !lit, 2, 0.25});
+}
+
 void record_button(Canvas& c, double ox, double oy, bool lit)
 {
     cairo_t* cr = c.cr();
     const double cx = ox + kButtonW / 2.0, cy = oy + 23;
-    const double w = lit ? 53 : 49, h = lit ? 40 : 34;
-    if (lit) {
-        const Box within{ox, oy, double(kButtonW), double(kButtonH)};
-        glow(c, [&](cairo_t* g) { rounded_rect(g, cx - w / 2, cy - h / 2, w, h, 9); }, pal::glow, 6, 1.8, &within);
-    }
-    paint_shape(cr, [&](cairo_t* g) { rounded_rect(g, cx - w / 2, cy - h / 2, w, h, 9); },
-                Style{lit ? 0xFFF4E0u : 0xE9DCC4u, 0.3, pal::outline, 2.5, !lit, 2, 0.25});
+    button_key(c, cx, cy, lit);
     const double r = lit ? 12 : 10;
     if (lit)
         glow(c, [&](cairo_t* g) { ellipse(g, cx, cy, r, r); }, 0xFF4040, 5, 1.4, nullptr);
@@ -624,13 +630,7 @@ void play_button(Canvas& c, double ox, double oy, bool lit)
 {
     cairo_t* cr = c.cr();
     const double cx = ox + kButtonW / 2.0, cy = oy + 23;
-    const double w = lit ? 53 : 49, h = lit ? 40 : 34;
-    if (lit) {
-        const Box within{ox, oy, double(kButtonW), double(kButtonH)};
-        glow(c, [&](cairo_t* g) { rounded_rect(g, cx - w / 2, cy - h / 2, w, h, 9); }, pal::glow, 6, 1.8, &within);
-    }
-    paint_shape(cr, [&](cairo_t* g) { rounded_rect(g, cx - w / 2, cy - h / 2, w, h, 9); },
-                Style{lit ? 0xFFF4E0u : 0xE9DCC4u, 0.3, pal::outline, 2.5, !lit, 2, 0.25});
+    button_key(c, cx, cy, lit);
     const double s = lit ? 1.15 : 1.0;
     auto tri = [&](cairo_t* g) {
         cairo_move_to(g, cx - 8 * s, cy - 11 * s);
@@ -647,13 +647,7 @@ void stop_button(Canvas& c, double ox, double oy, bool lit)
 {
     cairo_t* cr = c.cr();
     const double cx = ox + kButtonW / 2.0, cy = oy + 23;
-    const double w = lit ? 53 : 49, h = lit ? 40 : 34;
-    if (lit) {
-        const Box within{ox, oy, double(kButtonW), double(kButtonH)};
-        glow(c, [&](cairo_t* g) { rounded_rect(g, cx - w / 2, cy - h / 2, w, h, 9); }, pal::glow, 6, 1.8, &within);
-    }
-    paint_shape(cr, [&](cairo_t* g) { rounded_rect(g, cx - w / 2, cy - h / 2, w, h, 9); },
-                Style{lit ? 0xFFF4E0u : 0xE9DCC4u, 0.3, pal::outline, 2.5, !lit, 2, 0.25});
+    button_key(c, cx, cy, lit);
     const double s = lit ? 11 : 9.5;
     paint_shape(cr, [&](cairo_t* g) { rounded_rect(g, cx - s, cy - s, 2 * s, 2 * s, 3); },
                 Style{lit ? 0x6FA8FFu : 0x3F6FC0u, 0.4, pal::outline, 2, false});
