@@ -59,6 +59,11 @@ struct MiniTree {
     // The memory game's screen, the card back and four sets of `pictures` faces each.
     static constexpr int kCardW = 118, kCardH = 116;
     void add_pexeso(int pictures = 14);
+    // The music studio: background, buttons, the ten instruments' highlights,
+    // the nine rhythms and 24 dance scripts of one clip (kDanceRect, three frames of 100 ms).
+    static constexpr Rect kDanceRect{300, 120, 64, 48};
+    static constexpr uint32_t kRhythmMs = 800;
+    void add_studio();
     std::string data(const std::string& rel) const;  // dir/BAFO_CS/...
     Surface bitmap(const std::string& rel) const;    // loaded from the tree
 };

@@ -182,6 +182,12 @@ void App::wait_dispatch(uint32_t until)
         step(until);
 }
 
+void App::wait_dispatch(uint32_t until, const std::function<bool()>& stop)
+{
+    while (!m_quit && !stop() && int32_t(until - now()) > 0)
+        step(until);
+}
+
 void App::dispatch_pending()
 {
     ++m_depth;
@@ -309,6 +315,10 @@ void App::dispatch(const Event& ev)
             if (auto* tb = dynamic_cast<TextBox*>(f->focus()); tb && is_loaded(*f) && tb->enabled() && tb->visible())
                 tb->text_input(ev.text);
         }
+        break;
+    case Event::Type::MidiNote:
+        if (Form* f = m_active; f && f->enabled())
+            f->on_midi_note(ev.note, ev.velocity);
         break;
     case Event::Type::Expose: invalidate(); break;
     case Event::Type::Quit:
