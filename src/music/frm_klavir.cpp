@@ -39,7 +39,11 @@ FrmKlavir::FrmKlavir()
     }
     for (int i = 0; i < Studio::kKeys; ++i) {
         auto& l = add<ui::Label>("napoveda", i);
-        l.set_rect(Studio::kKeyAreas[i]);
+        // A white key's letter goes below the black keys' row.
+        Rect r = Studio::kKeyAreas[i];
+        if (i < 8)
+            r = {r.x, r.y + kBlackKeyHeight, r.w, r.h - kBlackKeyHeight};
+        l.set_rect(r);
         l.align = ui::Label::Align::Centre;
         l.style = TextStyle{24, i < 8 ? 0x000000u : 0xFFFFFFu, true};
         l.hide();

@@ -28,6 +28,7 @@ public:
     static constexpr Point kRecordAt{137, 0}, kPlayAt{202, 0};
     static constexpr uint32_t kHelpMs = 3000, kFirstDanceFrameMs = 50;
     static constexpr int kDances = 24;
+    static constexpr int kBlackKeyHeight = 36;
 
     // What tests look at.
     const Studio& studio() const { return m_studio; }

@@ -215,8 +215,10 @@ std::optional<uint32_t> TimedClip::step()
 
 void TimedClip::stop()
 {
-    if (m_box)
+    if (m_box) {
         m_box->hide();
+        trace("clip_end");
+    }
     m_box = nullptr;
     m_decoder->close();
 }

@@ -235,6 +235,32 @@ TEST_F(StudioScreen, ATunePlaysBackWithTheInstrumentOfNow)
     }
 }
 
+TEST_F(StudioScreen, AFullTuneEndsTheRecordingItself)
+{
+    open();
+    icon(2);
+    // 501 presses and releases: the tune is full at the 500th release.
+    for (uint32_t i = 0; i < 501; ++i) {
+        key('G', true, t + 10 + 20 * i);
+        key('G', false, t + 20 + 20 * i);
+    }
+    fake.probe_at(t + 20 + 20 * 499 + 1);
+    bool lamp_out_at_full = false;
+    const uint32_t full_at = t + 20 + 20 * 499 + 1;
+    fake.on_idle = [&](FakePlatform& f) {
+        if (!lamp_out_at_full && f.now_ms() >= full_at && f.now_ms() < full_at + 5)
+            lamp_out_at_full = region_is(g->screen, FrmKlavir::kRecordAt.x, FrmKlavir::kRecordAt.y, tree.bitmap("MUSIC/RECORD.BMP"));
+    };
+    const uint32_t from = t + 1;
+    run_to(t + 20 * 502);
+    EXPECT_TRUE(lamp_out_at_full) << "the record lamp goes out as the tune fills";
+    EXPECT_FALSE(g->studio().nahravani());
+    EXPECT_EQ(g->studio().delka_pisne(), Studio::kMaxEvents);
+    EXPECT_TRUE(g->instruments_take_clicks());
+    // The 501st press still sounds.
+    EXPECT_EQ(notes_on(from).size(), 501u);
+}
+
 TEST_F(StudioScreen, StopDuringPlaybackSilencesEveryNoteSentSoFar)
 {
     open();
