@@ -1,5 +1,6 @@
 #include "check.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -82,6 +83,65 @@ std::string check_text(const std::string& s, const Expect& e)
     return {};
 }
 
+// A clip script: the video's name (a path under the root with backslashes,
+// no extension), left, top, width, height, keep, then "FxD" entries.
+std::string check_clip(const std::filesystem::path& root, const std::string& s, const Expect& e)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(s);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty())
+            lines.push_back(line);
+    }
+    if (lines.size() < 7)
+        return "a clip script of " + std::to_string(lines.size()) + " lines";
+    int header[5];
+    for (int i = 0; i < 5; ++i)
+        try {
+            header[i] = std::stoi(lines[size_t(i) + 1]);
+        } catch (...) {
+            return "header line " + std::to_string(i + 2) + " is not a number: " + lines[size_t(i) + 1];
+        }
+    if ((e.width && header[2] != e.width) || (e.height && header[3] != e.height))
+        return "names a box of " + std::to_string(header[2]) + "x" + std::to_string(header[3]) + ", expected " +
+               std::to_string(e.width) + "x" + std::to_string(e.height);
+    if (lines.size() - 6 > 100)
+        return std::to_string(lines.size() - 6) + " entries, at most 100 play";
+    int last_frame = 0;
+    for (size_t i = 6; i < lines.size(); ++i) {
+        const size_t x = lines[i].find('x');
+        int f = -1, ms = -1;
+        try {
+            f = std::stoi(lines[i].substr(0, x));
+            ms = std::stoi(lines[i].substr(x + 1));
+        } catch (...) {
+        }
+        if (x == std::string::npos || f < 0 || f > 255 || ms <= 0 || ms > 65535)
+            return "line " + std::to_string(i + 1) + " is not an entry: " + lines[i];
+        last_frame = std::max(last_frame, f);
+    }
+    std::string name = lines[0];
+    for (char& c : name)
+        if (c == '\\')
+            c = '/';
+    std::ifstream vin(root / (name + ".AVI"), std::ios::binary);
+    if (!vin)
+        return "its video " + name + ".AVI is missing";
+    std::string v((std::istreambuf_iterator<char>(vin)), std::istreambuf_iterator<char>());
+    const size_t avih = v.find("avih");
+    if (v.compare(0, 4, "RIFF") != 0 || v.compare(8, 4, "AVI ") != 0 || avih == std::string::npos)
+        return name + ".AVI is not a video";
+    const uint32_t frames = le32(v, avih + 8 + 16), w = le32(v, avih + 8 + 32), h = le32(v, avih + 8 + 36);
+    if (int(w) != header[2] || int(h) != header[3])
+        return name + ".AVI is " + std::to_string(w) + "x" + std::to_string(h) + ", the script's box " +
+               std::to_string(header[2]) + "x" + std::to_string(header[3]);
+    if (uint32_t(last_frame) >= frames)
+        return "shows frame " + std::to_string(last_frame) + " of a video of " + std::to_string(frames);
+    return {};
+}
+
 }  // namespace
 
 std::vector<std::string> check_tree(const std::filesystem::path& root, const std::vector<Expect>& all)
@@ -99,6 +159,7 @@ std::vector<std::string> check_tree(const std::filesystem::path& root, const std
         case Expect::Kind::Bitmap: why = check_bitmap(s, e); break;
         case Expect::Kind::Wave: why = check_wave(s, e); break;
         case Expect::Kind::Text: why = check_text(s, e); break;
+        case Expect::Kind::Clip: why = check_clip(root, s, e); break;
         }
         if (!why.empty())
             problems.push_back(e.path + ": " + why);

@@ -51,6 +51,10 @@ std::vector<Clip> all_clips();
 // The clip script as the game reads it (CRLF lines).
 std::string script_text(const Clip& c);
 
+// Encodes the clip's frames (c.frames of c.w x c.h, painted by `paint`) into
+// one "Microsoft Video 1" AVI, every frame a keyframe.
+void write_avi(const std::filesystem::path& path, const Clip& c, const Painter& paint);
+
 // Writes NAME.AVI, NAME.WAV and NAME.DAT of one clip under root.
 void write_clip(const std::filesystem::path& root, const Clip& c);
 

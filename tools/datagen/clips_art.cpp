@@ -42,7 +42,11 @@ void append_rgb555(std::string& out, art::Canvas& c)
         }
 }
 
-void write_avi(const fs::path& path, const Clip& c, const Painter& paint)
+const char* const kCrlf = "\r\n";
+
+}  // namespace
+
+void write_avi(const std::filesystem::path& path, const Clip& c, const Painter& paint)
 {
     if (c.frames < 1 || c.frames > 255 || c.w % 4 || c.h % 4)
         throw std::runtime_error(c.name + ": " + std::to_string(c.frames) + " frames of " +
@@ -69,10 +73,6 @@ void write_avi(const fs::path& path, const Clip& c, const Painter& paint)
         tmp.path() / "ffmpeg.log", "ffmpeg");
     write_file(path, read_file(avi));
 }
-
-const char* const kCrlf = "\r\n";
-
-}  // namespace
 
 int play_ms(const Clip& c)
 {

@@ -14,7 +14,9 @@ namespace datagen {
 // What the check mode expects of one file. Paths are relative to the output
 // root and written with forward slashes ("BAFO_CS/SELECT/BG1.BMP").
 struct Expect {
-    enum class Kind { Bitmap, Wave, Text };
+    // Clip: a clip script, its video named by it, the video's frame size
+    // width x height and every frame the script shows present in it.
+    enum class Kind { Bitmap, Wave, Text, Clip };
     std::string path;
     Kind kind = Kind::Bitmap;
     int width = 0, height = 0;   // Bitmap: exact size; 0 = any
