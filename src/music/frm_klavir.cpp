@@ -24,7 +24,7 @@ std::string music_file(const std::string& name)
 
 FrmKlavir::FrmKlavir()
     : ui::Form("frm_klavir"),
-      lbl_rytmus(add<ui::Label>("klik_ico", 6)),
+      lbl_rytmus(add<ui::Label>("lbl_rytmus")),
       video(add<ui::PictureBox>("video")),
       casomira(add_timer(kFirstDanceFrameMs, [this] { casomira_Timer(); }))
 {
@@ -56,15 +56,15 @@ FrmKlavir::FrmKlavir()
         klik_nastroj[size_t(i)] = &a;
     }
     for (int i = 0; i < 8; ++i) {
-        ui::Control* c = &lbl_rytmus;
-        if (i != 6)
-            c = &add<ui::HotArea>("klik_ico", i);
-        c->set_rect(kIcons[i]);
-        c->on_click = [this, i] { klik_ico_Click(i); };
-        klik_ico[size_t(i)] = c;
+        auto& a = add<ui::HotArea>("klik_ico", i);
+        a.set_rect(kIcons[i]);
+        a.on_click = [this, i] { klik_ico_Click(i); };
+        klik_ico[size_t(i)] = &a;
     }
+    // The number sits in the light window of the next-rhythm icon, under its hot area.
+    lbl_rytmus.set_rect(kRhythmWindow);
     lbl_rytmus.align = ui::Label::Align::Centre;
-    lbl_rytmus.style = TextStyle{26, 0xFFFFFF, true};
+    lbl_rytmus.style = TextStyle{24, 0x3B2A20, true};
     // The dance is drawn over the keys' row when its script puts it there.
     keep_on_top(video);
 }

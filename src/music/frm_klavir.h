@@ -26,6 +26,7 @@ public:
     static constexpr Rect kIcons[8] = {{15, 555, 61, 36}, {730, 560, 61, 26}, {140, 5, 51, 36}, {205, 5, 51, 36},
                                        {270, 5, 51, 36},  {390, 0, 36, 46},   {495, 5, 51, 36}, {560, 5, 51, 36}};
     static constexpr Point kRecordAt{137, 0}, kPlayAt{202, 0};
+    static constexpr Rect kRhythmWindow{500, 10, 32, 26};
     static constexpr uint32_t kHelpMs = 3000, kFirstDanceFrameMs = 50;
     static constexpr int kDances = 24;
     static constexpr int kBlackKeyHeight = 36;
@@ -62,7 +63,7 @@ private:
     std::array<ui::HotArea*, Studio::kKeys> klavesa{};
     std::array<ui::Label*, Studio::kKeys> napoveda{};
     std::array<ui::HotArea*, Studio::kInstruments> klik_nastroj{};
-    std::array<ui::Control*, 8> klik_ico{};
+    std::array<ui::HotArea*, 8> klik_ico{};
     ui::Label& lbl_rytmus;
     ui::PictureBox& video;
     ui::Timer& casomira;

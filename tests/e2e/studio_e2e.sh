@@ -88,15 +88,27 @@ n=0
 for note in 72 74 76; do heard_after "$from" "144 $note 127" && n=$((n + 1)); done
 [ $n -eq 3 ] && ok "the tune plays back on the trumpet an octave up" || fail "only $n of the three notes played back an octave up"
 
+click 520 23  # the next rhythm
+sleep 0.3
+move 400 300
+shot 05-rhythm-2
+[ "$(shots_differ 03-before-play 05-rhythm-2 500 10 32 26)" != "0" ] && ok "the rhythm's number changes" \
+    || fail "the rhythm's number did not change"
+click 585 23  # rhythm on
+wait_trace "wave .*RYTMY.COUNTRY.WAV" 3 && ok "rhythm 2 loops" || fail "rhythm 2 does not play"
+sleep 1
+click 585 23  # and off
+sleep 0.3
+
 click 760 573  # the key help
 sleep 0.6
-shot 05-key-help
-[ "$(shots_differ 03-before-play 05-key-help 85 530 630 70)" != "0" ] && ok "the keys show their letters" \
+shot 06-key-help
+[ "$(shots_differ 03-before-play 06-key-help 85 530 630 70)" != "0" ] && ok "the keys show their letters" \
     || fail "the key help shows nothing on the keys"
 sleep 3
 move 400 300
-shot 06-after-help
-[ "$(shots_differ 03-before-play 06-after-help 85 530 630 70)" = "0" ] && ok "the letters go after three seconds" \
+shot 07-after-help
+[ "$(shots_differ 05-rhythm-2 07-after-help 85 530 630 70)" = "0" ] && ok "the letters go after three seconds" \
     || fail "the letters stayed on the keys"
 
 click 45 573  # back
