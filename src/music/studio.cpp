@@ -134,10 +134,21 @@ int Studio::zacni_prehravani()
     return m_delka_pisne;
 }
 
+namespace {
+// A tune read from a song file may hold any byte; one that leaves the MIDI
+// note range with the transposition is not sent.
+bool je_nota(int nota)
+{
+    return nota >= 0 && nota <= 127;
+}
+}  // namespace
+
 void Studio::zahraj_udalost(int i)
 {
     const Udalost& u = udalost(i);
     const int nota = u.nota + transpozice();
+    if (!je_nota(nota))
+        return;
     if (u.stav == "VYP") {
         midi_nota_vyp(0, nota);
     } else if (u.stav == "ZAP") {
@@ -154,7 +165,8 @@ void Studio::zahraj_udalost(int i)
 void Studio::umlc(int i)
 {
     for (int k = 1; k <= i; ++k)
-        midi_nota_vyp(0, udalost(k).nota + transpozice());
+        if (je_nota(udalost(k).nota + transpozice()))
+            midi_nota_vyp(0, udalost(k).nota + transpozice());
     m_ozvena = 0;
 }
 

@@ -189,6 +189,32 @@ TEST_F(StudioRules, PlaybackUsesTheInstrumentOfNowAndStaysMonophonic)
     EXPECT_EQ(sent(), "144 36 0,144 38 0");
 }
 
+TEST_F(StudioRules, NotesOutsideTheMidiRangeAreNotSent)
+{
+    // As a song file may give them: 120 is fine on the piano, not on the
+    // trumpet; 10 is fine on the piano, not on the bass.
+    std::array<Udalost, Studio::kMaxEvents> tune{};
+    tune[0] = {0, 120, "ZAP"};
+    tune[1] = {100, 10, "ZAP"};
+    tune[2] = {200, 10, "VYP"};
+    s.nastav_pisen(tune, 3);
+    struct Case {
+        int instrument;
+        const char* sent;
+    } cases[] = {{0, "144 120 127,144 120 0,144 10 127,144 10 0"}, {1, "144 22 127,144 22 0"}, {4, "144 96 127"}};
+    for (auto& c : cases) {
+        s.vyber_nastroj(c.instrument);
+        fake.midi_sent.clear();
+        const int n = s.zacni_prehravani();
+        for (int i = 1; i <= n; ++i)
+            s.zahraj_udalost(i);
+        EXPECT_EQ(sent(), c.sent) << "instrument " << c.instrument;
+        fake.midi_sent.clear();
+        s.umlc(n);
+        s.konec_prehravani();
+    }
+}
+
 TEST_F(StudioRules, AKeyLetGoDuringPlaybackPlaysAgainAfterIt)
 {
     run("r dA uA s dS");
