@@ -9,7 +9,6 @@
 #include "services/sound.h"
 #include "ui/app.h"
 
-
 namespace bafo {
 
 namespace {
