@@ -174,6 +174,30 @@ void MiniTree::add_fifteen()
     write_file(data("ANIM/1/POZADI1.DAT"), "BAFO_CS\\KLIPY\\A.DAT,BAFO_CS\\KLIPY\\B.DAT");
 }
 
+void MiniTree::add_studio()
+{
+    auto m = [&](const std::string& f) { return data("MUSIC/" + f); };
+    write_bitmap(m("BG.BMP"), pattern(800, 600, 700));
+    uint32_t seed = 701;
+    for (const char* f : {"RECORD.BMP", "RECORD1.BMP", "PLAY.BMP", "PLAY1.BMP", "STOP.BMP", "STOP1.BMP"})
+        write_bitmap(m(f), pattern(60, 46, seed++));
+    for (const char* tag : {"N_KLAVI", "N_TRUMP", "N_KYTAR", "N_BUBEN", "N_BASA", "N_SAXOF", "N_HOUSL", "N_XYLOF",
+                            "N_FLETN", "N_DUDY"})
+        write_bitmap(m(std::string(tag) + ".BMP"), pattern(78, 70, seed++));
+    for (const char* r : {"BOOGIE", "COUNTRY", "DISCO", "POLKA", "REGGAE", "ROCK", "TECHNO", "UMCACA", "VALCIK"})
+        write_tone(m(std::string("RYTMY/") + r + ".WAV"), kRhythmMs, 300);
+    const std::string avi = m("TANCE/BAFO.AVI");
+    const std::string cmd = "mkdir -p '" + m("TANCE") +
+                            "' && ffmpeg -loglevel error -y -f lavfi -i testsrc=size=64x48:rate=10 "
+                            "-frames:v 3 -c:v msvideo1 -g 1 '" + avi + "'";
+    if (std::system(cmd.c_str()) != 0)
+        throw std::runtime_error("ffmpeg failed: " + cmd);
+    const std::string script = "BAFO_CS\\MUSIC\\TANCE\\BAFO\r\n" + std::to_string(kDanceRect.x) + "\r\n" +
+                               std::to_string(kDanceRect.y) + "\r\n64\r\n48\r\n0\r\n0x100\r\n1x100\r\n2x100\r\n";
+    for (int n = 1; n <= 24; ++n)
+        write_file(m("TANCE/BAFO" + std::to_string(n) + ".DAT"), script);
+}
+
 // A picture game's screen under BAFO_CS/dir: its background, lit and level icons, mouth strip and voice.
 void MiniTree::add_game_frame(const std::string& dir, const std::string& voice, uint32_t seed)
 {

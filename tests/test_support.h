@@ -64,6 +64,11 @@ struct MiniTree {
     // OMALKY/1/1.BMP: a white sheet with a black ring around (320, 240).
     void add_painting();
     static uint32_t swatch_colour(int i);
+    // The music studio: background, buttons, the ten instruments' highlights,
+    // the nine rhythms and 24 dance scripts of one clip (kDanceRect, three frames of 100 ms).
+    static constexpr Rect kDanceRect{300, 120, 64, 48};
+    static constexpr uint32_t kRhythmMs = 800;
+    void add_studio();
     std::string data(const std::string& rel) const;  // dir/BAFO_CS/...
     Surface bitmap(const std::string& rel) const;    // loaded from the tree
 };

@@ -151,3 +151,33 @@ TEST_F(TreeTest, FifteenPuzzleWonWithTheRealTree)
         save_bitmap(join_path(shots, "fifteen-win-table.bmp"), table);
     }
 }
+
+namespace {
+
+TEST_F(TreeTest, EveryDancePlaysToItsEndOnTheStudioTimer)
+{
+    for (int n = 1; n <= 24; ++n) {
+        const std::string script = data_path("\\BAFO_CS\\MUSIC\\TANCE\\BAFO" + std::to_string(n) + ".DAT");
+        TimedClip dance;
+        ASSERT_TRUE(dance.start(script, game->video)) << script;
+        const Rect box = game->video.rect();
+        EXPECT_TRUE(box.x >= 0 && box.y >= 0 && box.x + box.w <= 800 && box.y + box.h <= 600) << script;
+        const Surface first = game->video.layers.screen;
+        int steps = 0;
+        bool moved = false;
+        uint32_t total = 0;
+        while (auto ms = dance.step()) {
+            ++steps;
+            total += *ms;
+            moved = moved || !test::region_is(game->video.layers.screen, 0, 0, first);
+        }
+        EXPECT_FALSE(dance.running()) << script;
+        EXPECT_FALSE(game->video.visible()) << script;
+        EXPECT_GE(steps, 2) << script;
+        EXPECT_TRUE(moved) << script << ": Bafo does not move";
+        EXPECT_LT(total, 20000u) << script << ": a dance outlasts a child's patience";
+    }
+    EXPECT_TRUE(fake.messages.empty());
+}
+
+}  // namespace

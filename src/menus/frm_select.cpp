@@ -2,6 +2,7 @@
 
 #include "menus/frm_pex_sel.h"
 #include "menus/frm_sel_pic.h"
+#include "music/frm_klavir.h"
 
 #include "platform/bitmap_file.h"
 #include "platform/files.h"
@@ -195,9 +196,14 @@ void FrmSelect::klik_plocha_MouseUp(int k, const ui::MouseArgs& a)
         app.hide(*this);
         return;
     }
+    if (k == 6) {
+        app.show(app.form<FrmKlavir>());
+        app.hide(*this);
+        return;
+    }
     if (k != 9) {
-        // Dress-up and the music studio open from here once they exist;
-        // until then the balloon answers with its click and the menu stays.
+        // Dress-up opens from here once it exists; until then the balloon
+        // answers with its click and the menu stays.
         app.set_screen_pointer(std::nullopt);
         return;
     }

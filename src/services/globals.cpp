@@ -1,5 +1,6 @@
 #include "services/globals.h"
 
+#include "services/midi.h"
 #include "services/sound.h"
 
 namespace bafo {
@@ -30,6 +31,7 @@ void reset_globals()
     uroven = 1;
     vysledek = 32000;
     reset_random();
+    midi_zapomen();
 }
 
 }  // namespace bafo

@@ -68,6 +68,50 @@ private:
     const ClipFrameHook& m_hook;
 };
 
+// Finds the clip script and its video, opens the video and decodes the
+// first frame, reporting failures as the player does. The box is placed at the
+// script's area, scaled and offset by (x, y). False when the clip cannot play
+// (a missing decoder also ends the program).
+bool otevri_klip(const std::string& script_path, ClipScript& script, ClipDecoder& decoder, Surface& frame,
+                 std::string& script_file, double scale, int x, int y, ui::PictureBox& box)
+{
+    auto& app = ui::App::get();
+    script_file = prefer_clip_dir(jmeno_souboru(script_path), script_path);
+    auto text = read_file(script_file);
+    auto parsed = text ? ClipScript::parse(*text) : std::nullopt;
+    if (!parsed || !stays_in_data_root(parsed->name)) {
+        trace("clip_skipped " + script_file);
+        return false;
+    }
+    script = std::move(*parsed);
+    auto scaled = [&](int v) { return int(std::lround(v * scale)); };
+    box.set_rect({x + scaled(script.left), y + scaled(script.top), scaled(script.width), scaled(script.height)});
+
+    const std::string video = prefer_clip_dir(jmeno_souboru(script.name) + ".AVI", data_path("\\" + script.name + ".AVI"));
+    ClipDecoder::Status st = decoder.open(video);
+    if (st.step == ClipDecoder::Step::Codec) {
+        zprava("В вашей системе не установлен кодек  Microsoft Video 1. Пожалуйста, установите его.", "Bafolino",
+               MessageIcon::Information);
+        obnov_rozliseni();
+        app.quit(1);
+        return false;
+    }
+    if (st.step != ClipDecoder::Step::None) {
+        const bool described = st.step != ClipDecoder::Step::Length;
+        zprava("Chyba č. " + std::to_string(described ? st.code : 0) + " funkce " + (described ? step_name(st.step) : "") +
+                   " při inicializaci souboru videa " + video,
+               "Bafolino", MessageIcon::None);
+        return false;
+    }
+    script.keep_frames_below(decoder.frame_count());
+    if (script.entries.empty() || !decoder.frame(script.entries[0].frame, frame)) {
+        zprava("Chyba č. 0 funkce  při inicializaci souboru videa " + video, "Bafolino", MessageIcon::None);
+        decoder.close();
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void prehraj_animaci(const std::string& script_path, ui::PictureBox& box, int x, int y, double scale,
@@ -85,61 +129,32 @@ void prehraj_animaci(const std::string& script_path, ui::PictureBox& box, int x,
         zobraz_kurzor();
     };
 
-    const std::string script_file = prefer_clip_dir(jmeno_souboru(script_path), script_path);
-    auto text = read_file(script_file);
-    auto script = text ? ClipScript::parse(*text) : std::nullopt;
-    if (!script || !stays_in_data_root(script->name)) {
-        trace("clip_skipped " + script_file);
-        finish();
-        return;
-    }
-    auto scaled = [&](int v) { return int(std::lround(v * scale)); };
-    box.set_rect({x + scaled(script->left), y + scaled(script->top), scaled(script->width), scaled(script->height)});
-
-    const std::string video = prefer_clip_dir(jmeno_souboru(script->name) + ".AVI", data_path("\\" + script->name + ".AVI"));
+    ClipScript script;
     ClipDecoder decoder;
-    ClipDecoder::Status st = decoder.open(video);
-    if (st.step == ClipDecoder::Step::Codec) {
-        zprava("В вашей системе не установлен кодек  Microsoft Video 1. Пожалуйста, установите его.", "Bafolino",
-               MessageIcon::Information);
-        finish();
-        obnov_rozliseni();
-        app.quit(1);
-        return;
-    }
-    if (st.step != ClipDecoder::Step::None) {
-        const bool described = st.step != ClipDecoder::Step::Length;
-        zprava("Chyba č. " + std::to_string(described ? st.code : 0) + " funkce " + (described ? step_name(st.step) : "") +
-                   " při inicializaci souboru videa " + video,
-               "Bafolino", MessageIcon::None);
-        finish();
-        return;
-    }
-    script->keep_frames_below(decoder.frame_count());
     Surface frame;
-    if (script->entries.empty() || !decoder.frame(script->entries[0].frame, frame)) {
-        zprava("Chyba č. 0 funkce  při inicializaci souboru videa " + video, "Bafolino", MessageIcon::None);
+    std::string script_file;
+    if (!otevri_klip(script_path, script, decoder, frame, script_file, scale, x, y, box)) {
         finish();
         return;
     }
     trace("clip " + script_file);
     ClipRun run(box, scale, after_frame);
     run.draw(frame, true);
-    start_clip_sound(script->name);
+    start_clip_sound(script.name);
     box.show();
 
     uint32_t t0 = app.now(), duration = 0;
-    for (size_t i = 1; i < script->entries.size() && !app.quitting(); ++i) {
+    for (size_t i = 1; i < script.entries.size() && !app.quitting(); ++i) {
         app.wait_dispatch(t0 + duration);
         t0 = app.now();
-        duration = script->entries[i].ms;
-        if (decoder.frame(script->entries[i].frame, frame))
+        duration = script.entries[i].ms;
+        if (decoder.frame(script.entries[i].frame, frame))
             run.draw(frame, false);
     }
     // The last frame is held for its time too; a lone first entry is not.
-    if (script->entries.size() > 1)
+    if (script.entries.size() > 1)
         app.wait_dispatch(t0 + duration);
-    if (script->keep > 0)
+    if (script.keep > 0)
         screen.draw_both(box.layers.screen, box.rect().x, box.rect().y);
     decoder.close();
     finish();
@@ -162,6 +177,50 @@ void prehraj_sekvenci(const std::string& file, ui::PictureBox& box, int x, int y
         }
         prehraj_animaci(data_path("\\" + fields[i]), box, x, y, scale, after_frame);
     }
+}
+
+TimedClip::TimedClip() : m_script(std::make_unique<ClipScript>()), m_decoder(std::make_unique<ClipDecoder>()) {}
+
+TimedClip::~TimedClip() = default;
+
+bool TimedClip::start(const std::string& script_path, ui::PictureBox& box)
+{
+    stop();
+    Surface frame;
+    std::string script_file;
+    if (!otevri_klip(script_path, *m_script, *m_decoder, frame, script_file, 1.0, 0, 0, box))
+        return false;
+    trace("clip " + script_file);
+    box.layers.draw_both(frame, 0, 0);
+    box.show();
+    m_box = &box;
+    m_entry = 0;
+    return true;
+}
+
+std::optional<uint32_t> TimedClip::step()
+{
+    if (!m_box)
+        return std::nullopt;
+    if (++m_entry >= m_script->entries.size()) {
+        stop();
+        return std::nullopt;
+    }
+    const auto& e = m_script->entries[m_entry];
+    Surface frame;
+    if (m_decoder->frame(e.frame, frame))
+        m_box->layers.draw_screen(frame, 0, 0);
+    return e.ms;
+}
+
+void TimedClip::stop()
+{
+    if (m_box) {
+        m_box->hide();
+        trace("clip_end");
+    }
+    m_box = nullptr;
+    m_decoder->close();
 }
 
 std::string sekvence_obrazku(const std::string& picture)

@@ -182,6 +182,12 @@ void App::wait_dispatch(uint32_t until)
         step(until);
 }
 
+void App::wait_dispatch(uint32_t until, const std::function<bool()>& stop)
+{
+    while (!m_quit && !stop() && int32_t(until - now()) > 0)
+        step(until);
+}
+
 void App::dispatch_pending()
 {
     ++m_depth;

@@ -68,6 +68,8 @@ public:
 
     // Wait 1: until `until`, dispatching events and timers meanwhile.
     void wait_dispatch(uint32_t until);
+    // The same, returning early once stop() says so (checked after each event or timer).
+    void wait_dispatch(uint32_t until, const std::function<bool()>& stop);
     // Runs what is pending now (activations, queued input, due timers) and returns.
     void dispatch_pending();
     // Wait 2: until `until` without dispatching; the frame is shown first.

@@ -45,7 +45,7 @@ public:
     virtual void on_key_down(int, int) {}
     virtual void on_key_up(int, int) {}
     virtual void on_text(const std::string&) {}
-    // A key of a MIDI keyboard: velocity 0 when it was let go.
+    // A note from a MIDI keyboard; velocity 0 when the key was let go.
     virtual void on_midi_note(int, int) {}
 
     // Position of the form on the 800 × 600 screen.
