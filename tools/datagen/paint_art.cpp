@@ -451,8 +451,6 @@ void icon_eraser(cairo_t* cr)
     }
 }
 
-void sparkle(cairo_t* cr, double x, double y, double r) { frame::twinkle(cr, x, y, r); }
-
 // 7 and 8: ellipses; the ring is the pen colour, the inside the fill colour
 // (filled) or paper (outline only).
 void oval(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t inside)
@@ -489,25 +487,25 @@ constexpr uint32_t kPaper = 0xFFFCF2;  // the inside of the outline-only shapes
 void icon_oval_filled(cairo_t* cr)
 {
     oval(cr, 526.8, 535, 27, 20, kFillStart);
-    sparkle(cr, 546, 509, 5);
+    frame::twinkle(cr, 546, 509, 5);
 }
 
 void icon_oval(cairo_t* cr)
 {
     oval(cr, 594.5, 534, 26, 20, kPaper);
-    sparkle(cr, 614, 508, 5);
+    frame::twinkle(cr, 614, 508, 5);
 }
 
 void icon_box_filled(cairo_t* cr)
 {
     box(cr, 641, 513, 50, 44, kFillStart);
-    sparkle(cr, 687, 506, 5);
+    frame::twinkle(cr, 687, 506, 5);
 }
 
 void icon_box(cairo_t* cr)
 {
     box(cr, 711, 513, 50, 44, kPaper);
-    sparkle(cr, 757, 506, 5);
+    frame::twinkle(cr, 757, 506, 5);
 }
 
 using IconFn = void (*)(cairo_t*);
@@ -543,7 +541,7 @@ void undo_arrow(cairo_t* cr, const Rect& hot)
     cairo_set_line_width(cr, 5);
     cairo_stroke(cr);
     cairo_restore(cr);
-    // The head at the arc's end, pointing down-left... back where it came from.
+    // The head at the arc's left end, pointing down: back to where it was.
     const double ex = cx + 12 * std::cos(-0.95 * kPi), ey = cy + 12 * std::sin(-0.95 * kPi);
     paint_shape(cr, [=](cairo_t* g) {
         cairo_move_to(g, ex - 9, ey - 1);
