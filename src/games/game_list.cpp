@@ -7,6 +7,7 @@
 #include "games/frm_puzzle.h"
 #include "games/frm_tetris.h"
 #include "menus/game_screens.h"
+#include "paint/frm_malovani.h"
 #include "ui/app.h"
 
 namespace bafo {
@@ -19,6 +20,7 @@ void register_all_games()
     register_game_screen("PUZZLE", []() -> ui::Form& { return ui::App::get().form<FrmPuzzle>(); });
     register_game_screen("TETRIS", []() -> ui::Form& { return ui::App::get().form<FrmTetris>(); });
     register_game_screen("PEXESO", []() -> ui::Form& { return ui::App::get().form<FrmPexeso>(); });
+    register_game_screen("OMALKY", []() -> ui::Form& { return ui::App::get().form<FrmMalovani>(); });
 }
 
 }  // namespace bafo

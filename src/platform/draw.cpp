@@ -83,7 +83,10 @@ void shape(Surface& s, const Rect& r, const Pen& pen, std::optional<uint32_t> fi
     if (pen.width > 0) {
         c.colour(pen.colour);
         cairo_set_line_width(c.cr, pen.width);
-        // The outline stays inside the frame: inset by half the width.
+        // The outline stays inside the frame: inset by half the width. A
+        // rectangle keeps square corners however thick its pen.
+        if (!oval)
+            cairo_set_line_join(c.cr, CAIRO_LINE_JOIN_MITER);
         if (path(pen.width / 2.0))
             cairo_stroke(c.cr);
     }

@@ -21,7 +21,7 @@ constexpr uint32_t kReady = ProgramRun::kReady;
 struct Seen {
     std::string picture;
     int set = 0;
-    bool chooser_active = false, menu_active = false;
+    bool chooser_active = false, menu_active = false, painting_active = false;
 };
 
 // Remembers the globals and the active screen at a probe time.
@@ -38,6 +38,7 @@ void see_at(ProgramRun& r, uint32_t t, Seen& out)
             auto* a = ui::App::get().active();
             out.chooser_active = a && a->name() == "frm_sel_pic";
             out.menu_active = a && a->name() == "frm_select";
+            out.painting_active = a && a->name() == "frm_malovani";
         }
     };
 }
@@ -67,8 +68,10 @@ TEST(PictureChooser, OpensWithTheRightKindOfThumbnailsAndRemembersTheSet)
     r.fake.click(t + 100, chooser(11).x, chooser(11).y);  // wheel: set 2
     r.shot_at(t + 150);
     r.fake.click(t + 200, chooser(3).x, chooser(3).y);  // drawing 3 of set 2
-    Seen painting_pick, back_on_menu, photo_pick;
+    Seen painting_pick, back_from_painting, back_on_menu, photo_pick;
     see_at(r, t + 250, painting_pick);
+    r.fake.click(t + 260, 40, 580);  // the painting's back icon
+    see_at(r, t + 280, back_from_painting);
     r.fake.click(t + 300, chooser(0).x, chooser(0).y);  // back
     see_at(r, t + 350, back_on_menu);
     r.fake.click(t + 400, balloon(5).x, balloon(5).y);  // fifteen: photographs of set 2
@@ -83,7 +86,8 @@ TEST(PictureChooser, OpensWithTheRightKindOfThumbnailsAndRemembersTheSet)
     EXPECT_TRUE(thumbnails_of(r.shots[t + 50], r.tree, 1, true)) << "the painting balloon did not show drawings of set 1";
     EXPECT_TRUE(thumbnails_of(r.shots[t + 150], r.tree, 2, true)) << "the wheel did not turn to set 2";
     EXPECT_EQ(painting_pick.picture, r.tree.data("OMALKY/2/3.BMP"));
-    EXPECT_TRUE(painting_pick.chooser_active) << "with no painting screen yet the chooser stays";
+    EXPECT_TRUE(painting_pick.painting_active) << "the drawing did not open the colouring book";
+    EXPECT_TRUE(back_from_painting.chooser_active) << "the colouring book's back icon did not return to the chooser";
     EXPECT_TRUE(back_on_menu.menu_active);
     EXPECT_TRUE(thumbnails_of(r.shots[t + 450], r.tree, 2, false)) << "reopened for photographs, not on set 2";
     EXPECT_EQ(photo_pick.picture, r.tree.data("ANIM/2/POZADI10.BMP"));
