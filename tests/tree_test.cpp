@@ -1,6 +1,7 @@
 // Tests on the generated data tree itself (BAFO_DATA names it; skipped without it).
 #include "games/fifteen_solver.h"
 #include "games/frm_15.h"
+#include "menus/frm_sel_pic.h"
 #include "platform/bitmap_file.h"
 #include "platform/files.h"
 #include "results/frm_tabulka.h"
@@ -178,6 +179,33 @@ TEST_F(TreeTest, EveryDancePlaysToItsEndOnTheStudioTimer)
         EXPECT_LT(total, 20000u) << script << ": a dance outlasts a child's patience";
     }
     EXPECT_TRUE(fake.messages.empty());
+}
+
+// The painting chooser shows the thumbnails and hands the page's path on; the
+// painting screen loads the 1-bit page through the same loader.
+TEST_F(TreeTest, ColouringPagesLoadThroughTheChoosersPaths)
+{
+    for (int set = 1; set <= 6; ++set)
+        for (int i = 1; i <= 10; ++i) {
+            Surface thumb, page;
+            const std::string t = FrmSelPic::thumbnail_path(set, i, true), p = FrmSelPic::picture_path(set, i, true);
+            ASSERT_EQ(load_bitmap(t, thumb), kBitmapOk) << t;
+            EXPECT_EQ(thumb.width(), FrmSelPic::kThumbW) << t;
+            EXPECT_EQ(thumb.height(), FrmSelPic::kThumbH) << t;
+            ASSERT_EQ(load_bitmap(p, page), kBitmapOk) << p;
+            ASSERT_EQ(page.width(), 640) << p;
+            ASSERT_EQ(page.height(), 480) << p;
+            long black = 0, other = 0;
+            for (int y = 0; y < 480; ++y)
+                for (int x = 0; x < 640; ++x) {
+                    const uint32_t c = page.pixel(x, y);
+                    black += c == 0;
+                    other += c != 0 && c != 0xFFFFFF;
+                }
+            EXPECT_EQ(other, 0) << p << " is not pure black and white";
+            EXPECT_GT(black, 640 * 480 / 50) << p << " lost its lines";
+            EXPECT_LT(black, 640 * 480 / 4) << p << " came back mostly black";
+        }
 }
 
 }  // namespace

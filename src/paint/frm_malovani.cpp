@@ -301,7 +301,8 @@ void FrmMalovani::klik_iko_Click(int k)
         app.unload(*this);
     } else if (k == 12) {
         enable_input(false);
-        klip_zdroj.load(paint_file("OST\\BAFO_ANI.BMP"), 3);
+        // Four mouth frames, as on every game and tool screen (only the menu has three).
+        klip_zdroj.load(paint_file("OST\\BAFO_ANI.BMP"), 4);
         otazka_pic.move(kPanel.x, kPanel.y);
         sloz_panel(otazka_pic, m_otazka, screen, kPanel.x, kPanel.y);
         m_button_lit = {false, false};

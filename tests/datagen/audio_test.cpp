@@ -145,6 +145,7 @@ const FileLevel kFiles[] = {
     {"BAFO_CS/REC/PUZZLE.WAV", Level::Voice},         {"BAFO_CS/REC/TETRIS.WAV", Level::Voice},
     {"BAFO_CS/REC/KOSTKY.WAV", Level::Voice},         {"BAFO_CS/REC/MOZAIKA.WAV", Level::Voice},
     {"BAFO_CS/REC/HUDBA/04.WAV", Level::Voice},
+    {"BAFO_CS/REC/OMALKY/06A.WAV", Level::Voice},
 };
 
 // Both generators run twice, into two directories, once for the whole suite.

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <stdexcept>
 #include <iterator>
 #include <set>
 #include <string>
@@ -187,6 +188,42 @@ TEST_F(PagesTest, ColouringPagesAreLineDrawingsInPureBlackAndWhite)
             const double ink = double(black) / double(img.px.size());
             EXPECT_GT(ink, 0.02) << page(set, i) << " has almost no lines";
             EXPECT_LT(ink, 0.25) << page(set, i) << " is mostly black";
+        }
+}
+
+// The pages hold two colours: one bit a pixel, every pixel kept, and nothing
+// else is let through.
+TEST(OneBitBitmap, KeepsEveryPixelAndRefusesOtherColours)
+{
+    const fs::path dir = fs::temp_directory_path() / ("bafo_one_bit_" + std::to_string(getpid()));
+    // Widths around the 32-pixel row padding.
+    for (int w : {1, 7, 8, 31, 32, 33, 37}) {
+        const int h = 5;
+        std::vector<uint32_t> px;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                px.push_back((x * 7 + y * 3) % 5 < 2 ? 0x000000u : 0xFFFFFFu);
+        datagen::write_bmp1(dir / "P.BMP", w, h, px);
+        EXPECT_EQ(bmp_bits(dir / "P.BMP"), 1) << "width " << w;
+        const Image img = load_bmp(dir / "P.BMP");
+        ASSERT_EQ(img.w, w);
+        ASSERT_EQ(img.h, h);
+        EXPECT_TRUE(img.px == px) << "width " << w << ": the pixels came back different";
+    }
+    std::vector<uint32_t> grey(4 * 4, 0xFFFFFF);
+    grey[5] = 0x808080;
+    EXPECT_THROW(datagen::write_bmp1(dir / "G.BMP", 4, 4, grey), std::runtime_error);
+    EXPECT_FALSE(fs::exists(dir / "G.BMP")) << "a refused picture was written";
+    fs::remove_all(dir);
+}
+
+TEST_F(PagesTest, PagesAreOneBitBitmaps)
+{
+    for (int set = 1; set <= 6; ++set)
+        for (int i = 1; i <= 10; ++i) {
+            const fs::path p = *root_ / "BAFO_CS" / page(set, i);
+            EXPECT_EQ(bmp_bits(p), 1) << page(set, i);
+            EXPECT_EQ(fs::file_size(p), 62u + 80u * 480u) << page(set, i);
         }
 }
 

@@ -161,6 +161,66 @@ TEST(Draw, ShapesUseOnlyThePenAndFillColours)
     }
 }
 
+namespace {
+
+// A 1-bit bitmap as the data generator writes the colouring pages: bottom-up
+// rows padded to 32 bits, the most significant bit leftmost, palette entry 0
+// black and 1 white.
+std::string one_bit_bmp(const Surface& s)
+{
+    const uint32_t w = uint32_t(s.width()), h = uint32_t(s.height());
+    const uint32_t row = (w + 31) / 32 * 4, data = row * h, offset = 54 + 8;
+    std::string b;
+    auto put = [&](uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            b.push_back(char((v >> (8 * i)) & 0xFF));
+    };
+    b += "BM";
+    put(offset + data, 4);
+    put(0, 4);
+    put(offset, 4);
+    put(40, 4);
+    put(w, 4);
+    put(h, 4);
+    put(1, 2);
+    put(1, 2);
+    put(0, 4);
+    put(data, 4);
+    put(2835, 4);
+    put(2835, 4);
+    put(2, 4);
+    put(2, 4);
+    put(0x000000, 4);
+    put(0xFFFFFF, 4);
+    for (int y = int(h) - 1; y >= 0; --y) {
+        std::string bits(row, '\0');
+        for (uint32_t x = 0; x < w; ++x)
+            if (s.pixel(int(x), y) == 0xFFFFFF)
+                bits[x / 8] = char(uint8_t(bits[x / 8]) | (0x80u >> (x % 8)));
+        b += bits;
+    }
+    return b;
+}
+
+}  // namespace
+
+// The colouring pages are 1-bit: they must come back black and white, pixel for pixel.
+TEST(BitmapFile, LoadsOneBitPagesPixelForPixel)
+{
+    TempDir d;
+    // Widths around the 32-pixel row padding, and a page's own size.
+    for (const auto& [w, h] : {std::pair{1, 1}, {7, 3}, {32, 2}, {33, 5}, {37, 9}, {640, 480}}) {
+        Surface pic(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                pic.row(y)[x] = (x * 5 + y * 3 + x * y) % 7 < 3 ? 0x000000u : 0xFFFFFFu;
+        test::write_file(d / "PAGE.BMP", one_bit_bmp(pic));
+        Surface out;
+        ASSERT_EQ(load_bitmap(d / "PAGE.BMP", out), kBitmapOk) << w << "x" << h;
+        EXPECT_TRUE(out.same_pixels(pic)) << w << "x" << h << " did not load pixel for pixel";
+    }
+}
+
 TEST(BitmapFile, LoadsWhatIsThereAndRefusesTheRest)
 {
     TempDir d;

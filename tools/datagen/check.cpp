@@ -29,6 +29,14 @@ std::string check_bitmap(const std::string& s, const Expect& e)
     if ((e.width && w != e.width) || (e.height && h != e.height))
         return "is " + std::to_string(w) + "x" + std::to_string(h) + ", expected " +
                std::to_string(e.width) + "x" + std::to_string(e.height);
+    const int bits = int(le32(s, 28) & 0xFFFF);
+    if (e.bits && bits != e.bits)
+        return "has " + std::to_string(bits) + " bits per pixel, expected " + std::to_string(e.bits);
+    // A file cut short would load as garbage or not at all.
+    const int depth = bits ? bits : 24;
+    const uint64_t row = (uint64_t(w) * uint64_t(depth) + 31) / 32 * 4;
+    if (uint64_t(le32(s, 10)) + row * uint64_t(h) > s.size())
+        return "is cut short";
     return {};
 }
 

@@ -20,6 +20,7 @@ struct Expect {
     std::string path;
     Kind kind = Kind::Bitmap;
     int width = 0, height = 0;   // Bitmap: exact size; 0 = any
+    int bits = 0;                // Bitmap: bits per pixel; 0 = any
     int min_ms = 0, max_ms = 0;  // Wave: duration bounds; 0 = any
     int min_fields = 0;          // Text: at least this many comma/line separated integers
 };
@@ -54,6 +55,9 @@ void write_file(const std::filesystem::path& path, const std::string& bytes);
 
 // 24-bit bottom-up BMP of XRGB pixels (0x00RRGGBB), row-major, top row first.
 void write_bmp(const std::filesystem::path& path, int w, int h, const std::vector<uint32_t>& px);
+// 1-bit bottom-up BMP with the palette black (index 0) and white (index 1), for
+// pictures made of those two colours only; throws at any other colour.
+void write_bmp1(const std::filesystem::path& path, int w, int h, const std::vector<uint32_t>& px);
 
 // A whole file; throws when it cannot be read.
 std::string read_file(const std::filesystem::path& path);

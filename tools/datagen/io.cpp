@@ -132,6 +132,48 @@ void write_bmp(const std::filesystem::path& path, int w, int h, const std::vecto
     write_file(path, s);
 }
 
+void write_bmp1(const std::filesystem::path& path, int w, int h, const std::vector<uint32_t>& px)
+{
+    if (w <= 0 || h <= 0 || px.size() != size_t(w) * size_t(h))
+        throw std::runtime_error("bad bitmap size for " + path.string());
+    const uint32_t row = ((uint32_t(w) + 31) / 32) * 4;
+    const uint32_t data = row * uint32_t(h);
+    const uint32_t offset = 54 + 2 * 4;
+    std::string s;
+    s.reserve(offset + data);
+    s += "BM";
+    put32(s, offset + data);
+    put32(s, 0);
+    put32(s, offset);
+    put32(s, 40);
+    put32(s, uint32_t(w));
+    put32(s, uint32_t(h));
+    put16(s, 1);
+    put16(s, 1);
+    put32(s, 0);
+    put32(s, data);
+    put32(s, 2835);
+    put32(s, 2835);
+    put32(s, 2);
+    put32(s, 2);
+    put32(s, 0x00000000);  // index 0: black
+    put32(s, 0x00FFFFFF);  // index 1: white
+    for (int y = h - 1; y >= 0; --y) {
+        const uint32_t* p = &px[size_t(y) * size_t(w)];
+        std::string bits(row, '\0');
+        for (int x = 0; x < w; ++x) {
+            const uint32_t c = p[x] & 0xFFFFFF;
+            if (c != 0 && c != 0xFFFFFF)
+                throw std::runtime_error(path.string() + ": pixel (" + std::to_string(x) + ", " + std::to_string(y) +
+                                         ") is neither black nor white");
+            if (c)
+                bits[size_t(x) / 8] = char(uint8_t(bits[size_t(x) / 8]) | (0x80u >> (x % 8)));
+        }
+        s += bits;
+    }
+    write_file(path, s);
+}
+
 void write_wav(const std::filesystem::path& path, int rate, int channels,
                const std::vector<int16_t>& samples)
 {

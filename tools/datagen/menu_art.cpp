@@ -4,6 +4,7 @@
 // BG1 itself and its edges match the background exactly.
 #include "art.h"
 #include "datagen.h"
+#include "question_art.h"
 
 #include <algorithm>
 #include <array>
@@ -46,8 +47,8 @@ constexpr int kMouthX = 326, kMouthY = 299, kMouthW = 90, kMouthH = 50;
 
 // The exit panel: where the menu lays it, its size, and its buttons.
 constexpr int kPanelX = 170, kPanelY = 175, kPanelW = 150, kPanelH = 128;
-constexpr Rect kYesLit = {24, 12, 54, 46};
-constexpr Rect kNoLit = {24, 71, 54, 38};
+constexpr Rect kYesLit = {question::kYesLit.x, question::kYesLit.y, question::kYesLit.w, question::kYesLit.h};
+constexpr Rect kNoLit = {question::kNoLit.x, question::kNoLit.y, question::kNoLit.w, question::kNoLit.h};
 
 const char* const kDir = "BAFO_CS/SELECT/";
 
@@ -690,8 +691,7 @@ Canvas panel_picture(const Canvas& bg, int lit)
     cairo_stroke(cr);
     cairo_restore(cr);
     door(cr, 96, 62, 44);
-    paint_button(layer, kYes, lit == 0 ? &kYesLit : nullptr);
-    paint_button(layer, kNo, lit == 1 ? &kNoLit : nullptr);
+    question::paint_buttons(layer, lit);
 
     Canvas out = bg.crop(kPanelX, kPanelY, kPanelW, kPanelH);
     out.paste(layer, 0, 0);
@@ -788,6 +788,12 @@ void expect(std::vector<Expect>& out)
 }
 
 }  // namespace
+
+void question::paint_buttons(Canvas& layer, int lit)
+{
+    paint_button(layer, kYes, lit == 0 ? &datagen::kYesLit : nullptr);
+    paint_button(layer, kNo, lit == 1 ? &datagen::kNoLit : nullptr);
+}
 
 Generator gen_menu_screen() { return Generator{"menu", run, expect}; }
 

@@ -3036,7 +3036,8 @@ void run(const std::filesystem::path& root)
             for (auto& p : close_pockets(page, "page " + std::to_string(set) + "/" + std::to_string(i)))
                 problems.push_back(p);
             const std::string n = std::to_string(set), f = std::to_string(i) + ".BMP";
-            page.save_bmp(root / "BAFO_CS" / "OMALKY" / n / f);
+            // Pure black and white: one bit a pixel is a twenty-fourth of the bytes.
+            write_bmp1(root / "BAFO_CS" / "OMALKY" / n / f, kW, kH, page.pixels());
             shrink_area(page, kThumbW, kThumbH).save_bmp(root / "BAFO_CS" / "ALBUM" / (n + "CB") / f);
         }
     if (!problems.empty()) {
@@ -3056,6 +3057,7 @@ void expect(std::vector<Expect>& out)
             page.path = "BAFO_CS/OMALKY/" + n + "/" + f;
             page.width = kW;
             page.height = kH;
+            page.bits = 1;
             out.push_back(page);
             Expect thumb;
             thumb.path = "BAFO_CS/ALBUM/" + n + "CB/" + f;
