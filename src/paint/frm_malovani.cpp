@@ -114,7 +114,17 @@ FrmMalovani::FrmMalovani()
     m_previews->paint = &m_paint;
     main_pic.on_mouse_down = [this](const ui::MouseArgs& a) { canvas_changed(m_paint.press(a.button, a.x, a.y)); };
     main_pic.on_mouse_move = [this](const ui::MouseArgs& a) { canvas_changed(m_paint.move(a.buttons, a.x, a.y)); };
-    main_pic.on_mouse_up = [this](const ui::MouseArgs& a) { canvas_changed(m_paint.release(a.button, a.x, a.y)); };
+    main_pic.on_mouse_up = [this](const ui::MouseArgs& a) {
+        const bool fill = m_paint.tool == Tool::FloodFill && a.button == int(MouseButton::Left);
+        if (fill)
+            trace("painting: fill at " + std::to_string(a.x) + "," + std::to_string(a.y));
+        canvas_changed(m_paint.release(a.button, a.x, a.y));
+        if (fill) {
+            // Shown at once, and timed in the trace from the release.
+            ui::App::get().present();
+            trace("painting: fill shown");
+        }
+    };
     for (int k = 0; k < 14; ++k) {
         auto& a = add<ui::HotArea>("klik_iko", k);
         a.on_click = [this, k] { klik_iko_Click(k); };
