@@ -214,6 +214,11 @@ void MidiPorts::close()
     m_library->rtmidi_close_port(m_out);
     m_out_open = false;
     m_out_name.clear();
+    if (m_listening) {
+        // The port we sent to may play into us now.
+        stop_listening();
+        start_listening();
+    }
 }
 
 int MidiPorts::send(uint32_t message)

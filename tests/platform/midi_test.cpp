@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <ctime>
+#include <dlfcn.h>
 #include <thread>
 #include <unistd.h>
 
@@ -353,4 +354,150 @@ TEST_F(RealClock, AnOpenQuietSynthesiserCostsNoProcessor)
     EXPECT_FALSE(audio_open()) << "the quiet synthesiser opened the sound device";
     EXPECT_LT(sound / 100, 0.3) << sound << " ms of processor in 10 s";
     EXPECT_EQ(sdl.midi_out_close(), 0);
+}
+
+namespace {
+
+// The made-up sequencer of fake_rtmidi, loaded before the platform loads it.
+struct FakeSequencer {
+    void* library = ::dlopen(BAFO_FAKE_RTMIDI, RTLD_NOW | RTLD_LOCAL);
+    template <class F>
+    F* get(const char* name)
+    {
+        return reinterpret_cast<F*>(::dlsym(library, name));
+    }
+    FakeSequencer(const char* outputs, const char* inputs)
+    {
+        get<void(const char*, const char*)>("fake_rtmidi_set_ports")(outputs, inputs);
+    }
+    ~FakeSequencer() { ::dlclose(library); }
+    std::vector<std::string> sent()
+    {
+        std::vector<std::string> out;
+        const int n = get<int()>("fake_rtmidi_sent_count")();
+        for (int i = 0; i < n; ++i) {
+            char bytes[64], port[256];
+            get<void(int, char*, char*)>("fake_rtmidi_sent")(i, bytes, port);
+            out.push_back(std::string(bytes) + " to " + port);
+        }
+        return out;
+    }
+    std::string listened()
+    {
+        char names[4096];
+        get<void(char*)>("fake_rtmidi_listened")(names);
+        return names;
+    }
+    void play(const char* port, std::vector<unsigned char> message)
+    {
+        get<void(const char*, const unsigned char*, int)>("fake_rtmidi_play")(port, message.data(), int(message.size()));
+    }
+    static MidiSetup setup()
+    {
+        MidiSetup s;
+        s.ports_library = BAFO_FAKE_RTMIDI;
+        s.sequencer = "";
+        return s;
+    }
+};
+
+std::string joined(const std::vector<std::string>& lines)
+{
+    std::string all;
+    for (const std::string& l : lines)
+        all += l + "\n";
+    return all;
+}
+
+}  // namespace
+
+TEST(MidiDevices, PortsAreListedWithoutOurOwnAndSentWithTheByteCountOfTheirStatus)
+{
+    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    FakeSequencer seq("Synth:Synth port 20:0\n?\nKeys:Keys MIDI 1 24:0", "Keys:Keys MIDI 1 24:0");
+    ASSERT_TRUE(seq.library) << ::dlerror();
+    SdlPlatform sdl(FakeSequencer::setup());
+    ASSERT_TRUE(sdl.init());
+    sdl.midi_in_listen(true);  // our own input port now shows among the outputs
+    EXPECT_EQ(sdl.midi_out_count(), 3) << "our own port is no device";
+    struct Name {
+        int device;
+        bool readable;
+        const char* name;
+    } names[] = {{-1, true, "Bafolino synthesiser"}, {0, true, "Synth:Synth port 20:0"}, {1, false, ""},
+                 {2, true, "Keys:Keys MIDI 1 24:0"}, {3, false, ""}};
+    for (const Name& n : names) {
+        std::string got;
+        EXPECT_EQ(sdl.midi_out_name(n.device, got), n.readable) << "device " << n.device;
+        if (n.readable) {
+            EXPECT_EQ(got, n.name) << "device " << n.device;
+        }
+    }
+    EXPECT_EQ(sdl.midi_out_open(3), kMidiNoDevice);
+    ASSERT_EQ(sdl.midi_out_open(2), 0);
+    EXPECT_EQ(seq.listened(), "") << "the port we send to must not play back into us";
+    struct Send {
+        uint32_t message;
+        int code;
+        const char* bytes;
+    } sends[] = {
+        {message(0x90, 60, 127), 0, "90 3c 7f"}, {message(0x90, 60, 0), 0, "90 3c 00"},
+        {message(0xB0, 0, 0), 0, "b0 00 00"},    {message(0xC0, 56, 0), 0, "c0 38"},
+        {message(0xD3, 5, 9), 0, "d3 05"},       {message(0xE0, 0, 64), 0, "e0 00 40"},
+        {message(0xF8, 1, 2), 0, "f8"},          {message(0xF2, 1, 2), 0, "f2 01 02"},
+        {message(0x40, 60, 127), kMidiBadMessage, nullptr}, {message(0xF0, 1, 2), kMidiBadMessage, nullptr},
+    };
+    std::string expected;
+    for (const Send& s : sends) {
+        EXPECT_EQ(sdl.midi_out_send(s.message), s.code) << std::hex << "message 0x" << s.message;
+        if (s.bytes)
+            expected += std::string(s.bytes) + " to Keys:Keys MIDI 1 24:0\n";
+    }
+    EXPECT_EQ(joined(seq.sent()), expected);
+    EXPECT_EQ(sdl.midi_out_close(), 0);
+    EXPECT_EQ(sdl.midi_out_send(message(0x90, 60, 127)), kMidiNotOpen);
+    sdl.midi_in_listen(false);
+}
+
+TEST(MidiDevices, NotesFromAKeyboardArriveAsEventsWhileListening)
+{
+    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    FakeSequencer seq("Synth:Synth port 20:0", "Keys:Keys MIDI 1 24:0\nSynth:Synth port 20:0\n?");
+    ASSERT_TRUE(seq.library) << ::dlerror();
+    SdlPlatform sdl(FakeSequencer::setup());
+    ASSERT_TRUE(sdl.init());
+    ASSERT_EQ(sdl.midi_out_open(0), 0);
+    sdl.midi_in_listen(true);
+    EXPECT_EQ(seq.listened(), "Keys:Keys MIDI 1 24:0\n")
+        << "every keyboard but the port we send to (it would echo our notes) and ours";
+    struct Played {
+        std::vector<unsigned char> message;
+        int note, velocity;  // -1: no event
+    } played[] = {
+        {{0x90, 60, 100}, 60, 100}, {{0x80, 60, 64}, 60, 0},  {{0x95, 62, 0}, 62, 0},
+        {{0xB0, 7, 100}, -1, 0},    {{0x90, 64}, -1, 0},     {{0x92, 127, 1}, 127, 1},
+    };
+    for (const Played& p : played) {
+        seq.play("Keys:Keys MIDI 1 24:0", p.message);
+        Event ev;
+        const bool got = sdl.wait_event(ev, sdl.now_ms() + 50);
+        if (p.note < 0) {
+            EXPECT_FALSE(got) << "message " << int(p.message[0]) << ": no note";
+            continue;
+        }
+        ASSERT_TRUE(got) << "message " << int(p.message[0]);
+        EXPECT_EQ(ev.type, Event::Type::MidiNote);
+        EXPECT_EQ(ev.note, p.note);
+        EXPECT_EQ(ev.velocity, p.velocity) << "note " << p.note;
+    }
+    // Sending to another device lets the port we sent to play into us.
+    ASSERT_EQ(sdl.midi_out_open(-1), 0);
+    EXPECT_EQ(seq.listened(), "Keys:Keys MIDI 1 24:0\nSynth:Synth port 20:0\n");
+    sdl.midi_in_listen(false);
+    EXPECT_EQ(seq.listened(), "");
+    seq.play("Keys:Keys MIDI 1 24:0", {0x90, 60, 100});
+    Event ev;
+    EXPECT_FALSE(sdl.wait_event(ev, sdl.now_ms() + 50)) << "a note came after listening stopped";
 }
