@@ -118,6 +118,16 @@ void Mixer::set_source(Source* source)
         SDL_UnlockAudioDevice(m_device);
 }
 
+bool Mixer::source_sounding()
+{
+    if (!m_device)
+        return false;
+    SDL_LockAudioDevice(m_device);
+    const bool on = m_source && m_source->sounding();
+    SDL_UnlockAudioDevice(m_device);
+    return on;
+}
+
 int Mixer::ms_left()
 {
     if (!m_device)

@@ -57,6 +57,7 @@ public:
     // reopens; nullptr takes it out. Returns once the device's thread has let
     // go of the old one.
     void set_source(Source* source);
+    bool source_sounding();
 
 private:
     struct Voice {

@@ -193,7 +193,12 @@ uint32_t SdlPlatform::close_audio_when_quiet(uint32_t deadline)
     const int left = m_mixer.ms_left();
     if (left < 0) {
         m_quiet = false;
-        return deadline;
+        if (!m_mixer.source_sounding())
+            return deadline;  // a loop plays until it is stopped
+        // The synthesiser's notes fade out by themselves: look again soon, so
+        // that the quiet is counted from when they end, not from our next event.
+        const uint32_t soon = now_ms() + 250;
+        return int32_t(soon - deadline) < 0 ? soon : deadline;
     }
     // Counted from when the sound ends, not from when we happen to wake; a
     // sound stopped early ends now, not when it would have.
