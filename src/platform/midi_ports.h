@@ -37,22 +37,20 @@ public:
     // A MidiError code; an open port is closed first.
     int open(int port);
     void close();
-    bool is_open() const { return m_out_open; }
     // A short message with the byte count its status asks for.
     int send(uint32_t message);
 
     // While on, every input port but our own and the one we send to (they
     // would echo our notes back) plays into `on_note`.
     void listen(bool on, NoteHandler on_note = {});
-    int listening_ports() const { return int(m_inputs.size()); }
 
 private:
     struct Input;
     const RtMidiLibrary* library();
     // Our output client, made when first needed; nullptr without a sequencer.
     RtMidiWrapper* output();
-    // The names of the ports of `device`, own ports left out; index = RtMidi's port number.
-    std::vector<std::string> port_names(RtMidiWrapper* device);
+    // RtMidi's numbers of the ports of `device` that are not ours, and their
+    // names in `names` (empty when unreadable).
     std::vector<int> visible_ports(RtMidiWrapper* device, std::vector<std::string>& names);
     void start_listening();
     void stop_listening();
