@@ -3,7 +3,11 @@
 #pragma once
 
 #include "platform/sdl_platform.h"
+#include "services/globals.h"
+#include "test_support.h"
+#include "ui/app.h"
 
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace bafo::test {
@@ -25,4 +29,40 @@ struct TimedSdl : SdlPlatform {
     }
 };
 
+// The fixture of the tests timed on the real clock (run by themselves, after
+// the rest): the real platform on the dummy drivers, the program's state reset.
+// One class for every file: a test suite has one fixture.
+class RealClock : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!kTimingsMeaningful)
+            GTEST_SKIP() << "timings are measured in the optimised build";
+        ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+        ASSERT_TRUE(sdl.init());
+        set_platform(&sdl);
+        ASSERT_TRUE(sdl.open_window("Bafolino", false));
+        ui::App::get().reset();
+        reset_globals();
+        cesta_dat = cesta_hry = tree.dir.path();
+    }
+    void TearDown() override
+    {
+        ui::App::get().reset();
+        set_platform(nullptr);
+    }
+    template <class T>
+    T& open()
+    {
+        T& f = ui::App::get().form<T>();
+        ui::App::get().show(f);
+        ui::App::get().dispatch_pending();
+        return f;
+    }
+    MiniTree tree;
+    TimedSdl sdl;
+};
+
 }  // namespace bafo::test
+

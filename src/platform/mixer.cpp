@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace bafo {
@@ -43,6 +44,8 @@ bool Mixer::open()
 {
     if (m_device)
         return true;
+    // Room for the source's samples before the device's thread needs it.
+    m_rendered.resize(size_t(kBufferFrames) * kChannels);
     SDL_AudioSpec want{}, have{};
     want.freq = kRate;
     want.format = AUDIO_S16SYS;
@@ -106,6 +109,25 @@ bool Mixer::playing(Channel c)
     return on;
 }
 
+void Mixer::set_source(Source* source)
+{
+    if (m_device)
+        SDL_LockAudioDevice(m_device);
+    m_source = source;
+    if (m_device)
+        SDL_UnlockAudioDevice(m_device);
+}
+
+bool Mixer::source_sounding()
+{
+    if (!m_device)
+        return false;
+    SDL_LockAudioDevice(m_device);
+    const bool on = m_source && m_source->sounding();
+    SDL_UnlockAudioDevice(m_device);
+    return on;
+}
+
 int Mixer::ms_left()
 {
     if (!m_device)
@@ -113,6 +135,7 @@ int Mixer::ms_left()
     size_t left = 0;
     bool looping = false;
     SDL_LockAudioDevice(m_device);
+    looping = m_source && m_source->sounding();
     for (const Voice& v : m_voices)
         if (v.on) {
             looping = looping || v.loop;
@@ -144,6 +167,13 @@ void Mixer::mix(int16_t* out, size_t samples)
                 v.on = v.loop;
             }
         }
+    }
+    if (m_source && m_source->sounding()) {
+        if (m_rendered.size() < samples)
+            m_rendered.resize(samples);  // only if SDL asks for more than it was told
+        m_source->render(m_rendered.data(), samples / kChannels);
+        for (size_t i = 0; i < samples; ++i)
+            out[i] = int16_t(std::clamp(out[i] + int(std::lrint(std::clamp(m_rendered[i], -1.0f, 1.0f) * 32767.0f)), -32768, 32767));
     }
 }
 

@@ -2,7 +2,8 @@
 // buffers, SDL converting to whatever the hardware wants. Waves are converted
 // to that format once, when loaded; the device's thread only adds samples.
 // Two channels: the sound channel (one file at a time, a new one cuts the old)
-// and the fire-and-forget wave channel, which may loop.
+// and the fire-and-forget wave channel, which may loop. A source such as the
+// synthesiser is added on top while it sounds.
 #pragma once
 
 #include <array>
@@ -20,6 +21,18 @@ public:
 
     enum Channel { Sound, Wave };
 
+    // Sound made as it is played, such as the synthesiser's. Asked for samples
+    // only while it sounds: a quiet source costs nothing and lets the device close.
+    class Source {
+    public:
+        virtual ~Source() = default;
+        // True while it has something to play. Called on the device's thread
+        // and, under the device's lock, on the caller's.
+        virtual bool sounding() = 0;
+        // `frames` interleaved stereo frames, full scale ±1, into `out`.
+        virtual void render(float* out, size_t frames) = 0;
+    };
+
     Mixer() = default;
     ~Mixer();
     Mixer(const Mixer&) = delete;
@@ -36,8 +49,15 @@ public:
     bool play(Channel c, const std::string& path, bool loop);
     void stop(Channel c);
     bool playing(Channel c);
-    // Milliseconds until both channels are quiet; -1 while a wave loops.
+    // Milliseconds until both channels are quiet; -1 while a wave loops or
+    // the source sounds.
     int ms_left();
+
+    // The source mixed in from now on, kept while the device closes and
+    // reopens; nullptr takes it out. Returns once the device's thread has let
+    // go of the old one.
+    void set_source(Source* source);
+    bool source_sounding();
 
 private:
     struct Voice {
@@ -54,6 +74,8 @@ private:
 
     uint32_t m_device = 0;
     std::array<Voice, 2> m_voices;
+    Source* m_source = nullptr;
+    std::vector<float> m_rendered;
 };
 
 }  // namespace bafo

@@ -1,6 +1,7 @@
 #include "platform/sdl_platform.h"
 
 #include "platform/files.h"
+#include "platform/midi_errors.h"
 #include "platform/trace.h"
 
 #include <SDL.h>
@@ -82,6 +83,13 @@ std::string lock_directory()
     return dir;
 }
 
+// SDL's event type for a note from a MIDI keyboard.
+Uint32 midi_note_event()
+{
+    static const Uint32 type = SDL_RegisterEvents(1);
+    return type;
+}
+
 int button_bit(Uint8 b)
 {
     switch (b) {
@@ -94,10 +102,13 @@ int button_bit(Uint8 b)
 
 }  // namespace
 
-SdlPlatform::SdlPlatform() = default;
+SdlPlatform::SdlPlatform(MidiSetup midi) : m_midi_setup(std::move(midi)) {}
 
 SdlPlatform::~SdlPlatform()
 {
+    midi_in_listen(false);
+    midi_out_close();
+    m_ports.reset();
     m_mixer.close();
     for (auto& [k, c] : m_system_cursors)
         SDL_FreeCursor(c);
@@ -182,7 +193,12 @@ uint32_t SdlPlatform::close_audio_when_quiet(uint32_t deadline)
     const int left = m_mixer.ms_left();
     if (left < 0) {
         m_quiet = false;
-        return deadline;
+        if (!m_mixer.source_sounding())
+            return deadline;  // a loop plays until it is stopped
+        // The synthesiser's notes fade out by themselves: look again soon, so
+        // that the quiet is counted from when they end, not from our next event.
+        const uint32_t soon = now_ms() + 250;
+        return int32_t(soon - deadline) < 0 ? soon : deadline;
     }
     // Counted from when the sound ends, not from when we happen to wake; a
     // sound stopped early ends now, not when it would have.
@@ -256,6 +272,12 @@ bool SdlPlatform::translate(const SDL_Event& e, Event& ev)
         }
         return false;
     default:
+        if (e.type == midi_note_event()) {
+            ev.type = Event::Type::MidiNote;
+            ev.note = e.user.code;
+            ev.velocity = int(reinterpret_cast<intptr_t>(e.user.data1));
+            return true;
+        }
         return false;
     }
 }
@@ -514,14 +536,99 @@ void SdlPlatform::wave_stop()
     stop(Mixer::Wave);
 }
 
-// MIDI comes with the synthesiser; until then no device answers.
-int SdlPlatform::midi_out_count() { return 0; }
-bool SdlPlatform::midi_out_name(int, std::string&) { return false; }
-int SdlPlatform::midi_out_open(int) { return 2; }
-int SdlPlatform::midi_out_close() { return 5; }
-int SdlPlatform::midi_out_send(uint32_t) { return 5; }
-std::string SdlPlatform::midi_error_text(int code) { return "MIDI device " + std::to_string(code) + " is not there."; }
-void SdlPlatform::midi_in_listen(bool) {}
+MidiPorts& SdlPlatform::ports()
+{
+    if (!m_ports)
+        m_ports = std::make_unique<MidiPorts>(m_midi_setup.ports_library, m_midi_setup.sequencer);
+    return *m_ports;
+}
+
+int SdlPlatform::midi_out_count()
+{
+    return ports().count();
+}
+
+bool SdlPlatform::midi_out_name(int device, std::string& name)
+{
+    if (device == -1) {
+        // Always there: whether it can play is told when it is opened.
+        name = "Bafolino synthesiser";
+        return true;
+    }
+    return ports().name(device, name);
+}
+
+int SdlPlatform::midi_out_open(int device)
+{
+    midi_out_close();
+    if (device == -1) {
+        int code = kMidiOk;
+        m_synth = MidiSynth::create(m_midi_setup.synth_library, m_midi_setup.sound_font, code);
+        if (!m_synth)
+            return code;
+        // Played from the first note on; the sound device opens with that note.
+        m_mixer.set_source(m_synth.get());
+        m_midi_device = -1;
+        return kMidiOk;
+    }
+    const int code = device >= 0 ? ports().open(device) : int(kMidiNoDevice);
+    if (code == kMidiOk)
+        m_midi_device = device;
+    return code;
+}
+
+int SdlPlatform::midi_out_close()
+{
+    if (m_midi_device == kNoMidiDevice)
+        return kMidiNotOpen;
+    if (m_midi_device == -1) {
+        m_mixer.set_source(nullptr);  // the device's thread is done with it
+        m_synth.reset();
+    } else {
+        ports().close();
+    }
+    m_midi_device = kNoMidiDevice;
+    return kMidiOk;
+}
+
+int SdlPlatform::midi_out_send(uint32_t message)
+{
+    if (m_midi_device == kNoMidiDevice)
+        return kMidiNotOpen;
+    if (m_midi_device != -1)
+        return ports().send(message);
+    const int code = m_synth->send(message);
+    // A note wakes the sound device if it closed in the quiet: the synthesiser
+    // already holds the note, so the device's first buffer plays it.
+    const bool note_on = (message & 0xF0) == 0x90 && (message >> 16 & 0x7F) != 0;
+    if (code == kMidiOk && note_on)
+        ensure_audio();
+    return code;
+}
+
+std::string SdlPlatform::midi_error_text(int code)
+{
+    return midi_error_message(code, m_midi_setup.sound_font);
+}
+
+void SdlPlatform::midi_in_listen(bool on)
+{
+    if (!on) {
+        if (m_ports)
+            m_ports->listen(false);
+        return;
+    }
+    ports().listen(true, [](int note, int velocity) {
+        // From RtMidi's thread into the queue the program reads.
+        if (midi_note_event() == Uint32(-1))
+            return;  // SDL had no event type left for us
+        SDL_Event e{};
+        e.type = midi_note_event();
+        e.user.code = note;
+        e.user.data1 = reinterpret_cast<void*>(intptr_t(velocity));
+        SDL_PushEvent(&e);
+    });
+}
 
 bool SdlPlatform::another_instance_running()
 {

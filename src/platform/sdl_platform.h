@@ -1,11 +1,14 @@
 // The real platform: SDL2 window, input and cursor, sound through our own mixer.
 #pragma once
 
+#include "platform/midi_ports.h"
+#include "platform/midi_synth.h"
 #include "platform/mixer.h"
 #include "platform/platform.h"
 
 #include <chrono>
 #include <map>
+#include <memory>
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -15,9 +18,17 @@ union SDL_Event;
 
 namespace bafo {
 
+// Where the MIDI devices come from; tests point them elsewhere.
+struct MidiSetup {
+    std::string synth_library = MidiSynth::kLibrary;
+    std::string sound_font = MidiSynth::kSoundFont;
+    std::string ports_library = MidiPorts::kLibrary;
+    std::string sequencer = MidiPorts::kSequencer;  // empty: try the library anyway
+};
+
 class SdlPlatform : public Platform {
 public:
-    SdlPlatform();
+    explicit SdlPlatform(MidiSetup midi = {});
     ~SdlPlatform() override;
 
     // The video driver; false when none works at all. Sound starts later (start_audio).
@@ -72,6 +83,7 @@ private:
     uint32_t close_audio_when_quiet(uint32_t deadline);
     bool play(Mixer::Channel c, const std::string& path, bool loop);
     void stop(Mixer::Channel c);
+    MidiPorts& ports();
 
     SDL_Window* m_window = nullptr;
     SDL_Renderer* m_renderer = nullptr;
@@ -88,6 +100,11 @@ private:
     };
     Request m_requests[2];
     Mixer m_mixer;
+    MidiSetup m_midi_setup;
+    std::unique_ptr<MidiSynth> m_synth;   // device -1 while it is open
+    std::unique_ptr<MidiPorts> m_ports;   // made when first asked
+    int m_midi_device = kNoMidiDevice;
+    static constexpr int kNoMidiDevice = -2;
     bool m_quiet = false;
     uint32_t m_quiet_since = 0;
     int m_cursor_count = 0;

@@ -21,6 +21,7 @@ namespace {
 
 using test::kTimingsMeaningful;
 using test::TimedSdl;
+using test::RealClock;
 
 void click_at(int x, int y)
 {
@@ -62,39 +63,6 @@ const Animation& best_of(const std::vector<Animation>& runs)
 {
     return *std::min_element(runs.begin(), runs.end(), [](auto& a, auto& b) { return a.worst < b.worst; });
 }
-
-// The real platform on the dummy drivers, with the program's state reset.
-class RealClock : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (!kTimingsMeaningful)
-            GTEST_SKIP() << "timings are measured in the optimised build";
-        ::setenv("SDL_VIDEODRIVER", "dummy", 1);
-        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
-        ASSERT_TRUE(sdl.init());
-        set_platform(&sdl);
-        ASSERT_TRUE(sdl.open_window("Bafolino", false));
-        ui::App::get().reset();
-        reset_globals();
-        cesta_dat = cesta_hry = tree.dir.path();
-    }
-    void TearDown() override
-    {
-        ui::App::get().reset();
-        set_platform(nullptr);
-    }
-    template <class T>
-    T& open()
-    {
-        T& f = ui::App::get().form<T>();
-        ui::App::get().show(f);
-        ui::App::get().dispatch_pending();
-        return f;
-    }
-    test::MiniTree tree;
-    TimedSdl sdl;
-};
 
 }  // namespace
 
