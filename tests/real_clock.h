@@ -24,9 +24,21 @@ struct TimedSdl : SdlPlatform {
     std::vector<uint32_t> presents;
     void present(const Surface& f) override
     {
-        presents.push_back(now_ms());
+        if (!m_in_part)
+            presents.push_back(now_ms());
         SdlPlatform::present(f);
     }
+    // A frame that redraws part of the window is a frame too.
+    void present_rect(const Surface& f, const Rect& r) override
+    {
+        presents.push_back(now_ms());
+        m_in_part = true;
+        SdlPlatform::present_rect(f, r);
+        m_in_part = false;
+    }
+
+private:
+    bool m_in_part = false;
 };
 
 // The fixture of the tests timed on the real clock (run by themselves, after
