@@ -75,7 +75,9 @@ void FrmSelect::on_load()
     otazka_click[1]->set_rect(no);
     for (auto* a : otazka_click)
         a->pointer = ui::App::get().hot_pointer;
-    for (auto [name, into] : {std::pair{"OTAZKA.BMP", &m_otazka}, {"ANO_1.BMP", &m_ano}, {"NE_1.BMP", &m_ne}}) {
+    m_lights.yes_at = kYesLit;
+    m_lights.no_at = kNoLit;
+    for (auto [name, into] : {std::pair{"OTAZKA.BMP", &m_otazka}, {"ANO_1.BMP", &m_lights.yes}, {"NE_1.BMP", &m_lights.no}}) {
         if (int err = load_bitmap(select_file(name), *into)) {
             chyba_nacteni(err);
             return;
@@ -212,7 +214,7 @@ void FrmSelect::klik_plocha_MouseUp(int k, const ui::MouseArgs& a)
     enable_areas(false);
     klip_zdroj.load(select_file("BAFO_ANI.BMP"), 3);
     sloz_panel(otazka_pic, m_otazka, image, kPanel.x, kPanel.y);
-    m_button_lit = {false, false};
+    m_lights.lit = {false, false};
     otazka_pic.show();
     for (auto* b : otazka_click) {
         bring_to_front(*b);
@@ -223,24 +225,12 @@ void FrmSelect::klik_plocha_MouseUp(int k, const ui::MouseArgs& a)
 
 void FrmSelect::otazka_click_MouseMove(int b)
 {
-    if (m_button_lit[size_t(b)])
-        return;
-    if (m_button_lit[size_t(1 - b)])
-        otazka_pic.layers.repaint();
-    m_button_lit = {false, false};
-    if (b == 0)
-        otazka_pic.layers.draw_screen(m_ano, kYesLit.x, kYesLit.y);
-    else
-        otazka_pic.layers.draw_screen(m_ne, kNoLit.x, kNoLit.y);
-    m_button_lit[size_t(b)] = true;
+    m_lights.over_button(otazka_pic, b);
 }
 
 void FrmSelect::otazka_pic_MouseMove()
 {
-    if (!m_button_lit[0] && !m_button_lit[1])
-        return;
-    otazka_pic.layers.repaint();
-    m_button_lit = {false, false};
+    m_lights.over_panel(otazka_pic);
 }
 
 void FrmSelect::otazka_click_Click(int b)

@@ -52,8 +52,8 @@ private:
     bool m_intro_done = false;
     int m_hovered = 99;
     int m_intro_delay = 250;
-    Surface m_otazka, m_ano, m_ne;
-    std::array<bool, 2> m_button_lit{};
+    Surface m_otazka;
+    YesNoLights m_lights;
 };
 
 }  // namespace bafo

@@ -166,7 +166,9 @@ void FrmMalovani::on_load()
         load_bitmap(paint_file("ICO" + two_digits(k) + "_0.BMP"), ikony_vypnute[size_t(k - 1)]);
         load_bitmap(paint_file("ICO" + two_digits(k) + "_1.BMP"), ikony_zapnute[size_t(k - 1)]);
     }
-    for (auto [name, into] : {std::pair{"OST\\OTAZKA.BMP", &m_otazka}, {"OST\\ANO_1.BMP", &m_ano}, {"OST\\NE_1.BMP", &m_ne}})
+    m_lights.yes_at = kYesLit;
+    m_lights.no_at = kNoLit;
+    for (auto [name, into] : {std::pair{"OST\\OTAZKA.BMP", &m_otazka}, {"OST\\ANO_1.BMP", &m_lights.yes}, {"OST\\NE_1.BMP", &m_lights.no}})
         load_bitmap(paint_file(name), *into);
     const auto pos = nacti_pozice(paint_file("ICO_POS.DAT"), 10);
     for (size_t k = 0; k < 10; ++k)  // a damaged table still puts each icon on its own hot area
@@ -315,7 +317,7 @@ void FrmMalovani::klik_iko_Click(int k)
         klip_zdroj.load(paint_file("OST\\BAFO_ANI.BMP"), 4);
         otazka_pic.move(kPanel.x, kPanel.y);
         sloz_panel(otazka_pic, m_otazka, screen, kPanel.x, kPanel.y);
-        m_button_lit = {false, false};
+        m_lights.lit = {false, false};
         otazka_pic.show();
         app.dispatch_pending();
         animuj_mluveni(otazka_pic.layers, kMouth.x, kMouth.y, klip_zdroj, &zdroj,
@@ -335,24 +337,12 @@ void FrmMalovani::enable_input(bool on)
 
 void FrmMalovani::otazka_click_MouseMove(int b)
 {
-    if (m_button_lit[size_t(b)])
-        return;
-    if (m_button_lit[size_t(1 - b)])
-        otazka_pic.layers.repaint();
-    m_button_lit = {false, false};
-    if (b == 0)
-        otazka_pic.layers.draw_screen(m_ano, kYesLit.x, kYesLit.y);
-    else
-        otazka_pic.layers.draw_screen(m_ne, kNoLit.x, kNoLit.y);
-    m_button_lit[size_t(b)] = true;
+    m_lights.over_button(otazka_pic, b);
 }
 
 void FrmMalovani::otazka_pic_MouseMove()
 {
-    if (!m_button_lit[0] && !m_button_lit[1])
-        return;
-    otazka_pic.layers.repaint();
-    m_button_lit = {false, false};
+    m_lights.over_panel(otazka_pic);
 }
 
 void FrmMalovani::otazka_click_Click(int b)

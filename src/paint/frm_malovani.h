@@ -67,8 +67,8 @@ private:
     std::array<Surface, 10> ikony_vypnute, ikony_zapnute;
     std::array<Point, 10> pozice_ikon{};
     std::unique_ptr<Highlighter> m_highlight;
-    Surface m_otazka, m_ano, m_ne;
-    std::array<bool, 2> m_button_lit{};
+    Surface m_otazka;
+    YesNoLights m_lights;
 };
 
 }  // namespace bafo

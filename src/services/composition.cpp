@@ -58,6 +58,28 @@ void sloz_panel(ui::PictureBox& box, const Surface& panel, const Surface& under,
     box.layers.set_picture(composed);
 }
 
+void YesNoLights::over_button(ui::PictureBox& panel, int b)
+{
+    if (lit[size_t(b)])
+        return;
+    if (lit[size_t(1 - b)])
+        panel.layers.repaint();
+    lit = {false, false};
+    if (b == 0)
+        panel.layers.draw_screen(yes, yes_at.x, yes_at.y);
+    else
+        panel.layers.draw_screen(no, no_at.x, no_at.y);
+    lit[size_t(b)] = true;
+}
+
+void YesNoLights::over_panel(ui::PictureBox& panel)
+{
+    if (!lit[0] && !lit[1])
+        return;
+    panel.layers.repaint();
+    lit = {false, false};
+}
+
 void ScreenPointers::load(const std::string& dir, const Cursor& hot)
 {
     // Hot spots: the busy arrow's tip, the paw's fingertip.

@@ -7,6 +7,7 @@
 #include "ui/control.h"
 #include "ui/layers.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,16 @@ bool pruhledna_kopie(const Surface& src, int w, int h, uint32_t key, const Surfa
 // Lays `panel` over what lies under it at (x, y) of `under`, with the panel's
 // pixel (0, 0) as the transparent colour, into `box`'s persistent image.
 void sloz_panel(ui::PictureBox& box, const Surface& panel, const Surface& under, int x, int y);
+
+// The yes and no buttons of Bafo's question panel: the one under the pointer
+// lights on the panel's screen layer, and the panel itself puts it out.
+struct YesNoLights {
+    Surface yes, no;        // the lit buttons
+    Point yes_at, no_at;    // where they lie on the panel
+    std::array<bool, 2> lit{};
+    void over_button(ui::PictureBox& panel, int b);
+    void over_panel(ui::PictureBox& panel);
+};
 
 // A screen's own pointers, drawn in its directory: KURZOR.BMP while the
 // screen is busy, RUKA.BMP over what can be clicked. Missing ones fall back
