@@ -34,9 +34,9 @@ struct Rect {
 // Record i (0..11): row i / 4, column i % 4.
 constexpr Rect record_hot(int i) { return Rect{25 + 70 * (i % 4), 20 + 70 * (i / 4), 66, 61}; }
 // The label picture is laid at the record's label place; the disc is centred on it.
-constexpr int kLabelW = 24, kLabelH = 22;
+constexpr int kLabelW = 26, kLabelH = 24;
 constexpr Rect label_rect(int i) { return Rect{46 + 70 * (i % 4), 40 + 70 * (i / 4), kLabelW, kLabelH}; }
-constexpr double kDiscR = 28, kLabelR = 9;
+constexpr double kDiscR = 28, kLabelR = 10.2;
 
 struct Icon {
     const char* file;
