@@ -144,7 +144,12 @@ const FileLevel kFiles[] = {
     {"BAFO_CS/REC/15.WAV", Level::Voice},             {"BAFO_CS/REC/PEXESO.WAV", Level::Voice},
     {"BAFO_CS/REC/PUZZLE.WAV", Level::Voice},         {"BAFO_CS/REC/TETRIS.WAV", Level::Voice},
     {"BAFO_CS/REC/KOSTKY.WAV", Level::Voice},         {"BAFO_CS/REC/MOZAIKA.WAV", Level::Voice},
+    {"BAFO_CS/REC/HUDBA/01.WAV", Level::Voice},
+    {"BAFO_CS/REC/HUDBA/02A.WAV", Level::Voice},
+    {"BAFO_CS/REC/HUDBA/03.WAV", Level::Voice},
     {"BAFO_CS/REC/HUDBA/04.WAV", Level::Voice},
+    {"BAFO_CS/REC/HUDBA/05.WAV", Level::Voice},
+    {"BAFO_CS/REC/HUDBA/06A.WAV", Level::Voice},
     {"BAFO_CS/REC/OMALKY/06A.WAV", Level::Voice},
 };
 
