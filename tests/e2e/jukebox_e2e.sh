@@ -10,6 +10,7 @@ jb="$data/BAFO_CS/MUSIC/JUKEBOX"
 # The program writes its songs beside the data in this set-up.
 song="$data/SONG1.DAT"
 rm -f "$data"/SONG[0-9]*.DAT
+trap 'kill $pid 2>/dev/null; rm -rf "$work" "$data"/SONG[0-9]*.DAT' EXIT
 
 # The jukebox window's origin on the screen, and its record and icon centres.
 ox=244 oy=163
@@ -95,5 +96,4 @@ click 45 573  # back
 wait_trace "show frm_select" 5 || fail "back did not return to the menu"
 sleep 0.5
 leave_program
-rm -f "$data"/SONG[0-9]*.DAT
 finish
