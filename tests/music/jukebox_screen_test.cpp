@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace bafo;
 using bafo::test::region_is;
 
@@ -308,16 +310,57 @@ TEST_F(JukeboxScreen, ACoinOnAnEmptyOrUnreadableRecordEmptiesTheTuneAndStillClos
     set_read_fault({});
 }
 
-TEST_F(JukeboxScreen, OpeningTheJukeboxEndsARecording)
+TEST_F(JukeboxScreen, OpeningTheJukeboxEndsARecordingOrAPlayback)
 {
     open_studio();
     studio_icon(2);
     key('A', true, t + 10);
     key('A', false, t + 110);
-    run_to(t + 150);
+    key('S', true, t + 2010);
+    key('S', false, t + 2110);
+    run_to(t + 2150);
     open_jukebox();
     EXPECT_FALSE(studio->studio().nahravani());
-    EXPECT_EQ(studio->studio().delka_pisne(), 2);
+    EXPECT_EQ(studio->studio().delka_pisne(), 4);
+    ui::App::get().unload(*jukebox);
+    studio->set_enabled(true);
+    ui::App::get().show(*studio);
+    run_to(t + 100);
+
+    // Played back and stopped by the jukebox after its first note: no note rings on under it.
+    const Point play = centre(FrmKlavir::kIcons[3]), box = centre(FrmKlavir::kIcons[5]);
+    fake.click(t + 1, play.x, play.y);
+    fake.click(t + 500, box.x, box.y);
+    run_to(t + 3000);
+    EXPECT_FALSE(studio->studio().prehravani());
+    std::vector<std::string> notes;
+    for (auto& m : fake.midi_sent)
+        if (m.at > t - 3000 && (m.message & 0xF0) == 0x90)
+            notes.push_back(std::to_string(m.message >> 8 & 0xFF) + " " + std::to_string(m.message >> 16 & 0xFF));
+    ASSERT_FALSE(notes.empty());
+    EXPECT_EQ(notes.front(), "60 127");
+    EXPECT_EQ(std::count(notes.begin(), notes.end(), "62 127"), 0) << "the note after the stop was sent";
+    EXPECT_EQ(notes.back(), "60 0");
+}
+
+TEST_F(JukeboxScreen, IconsLightUnderThePointerAndGoOutOverTheBackground)
+{
+    open_studio();
+    open_jukebox();
+    const char* lit[3] = {"JB_COIN1.BMP", "JB_ULOZ.BMP", "JB_SMAZ.BMP"};
+    const Surface bg = tree.bitmap("MUSIC/JUKEBOX/JB_BG1.BMP");
+    for (int i = 0; i < 3; ++i) {
+        const Point p = in_box(centre(FrmJukebox::kIcons[i]));
+        fake.move(t + 1, p.x, p.y);
+        run_to(t + 50);
+        const Surface pic = tree.bitmap(std::string("MUSIC/JUKEBOX/") + lit[i]);
+        const Point at = FrmJukebox::kIconLit[i];
+        EXPECT_TRUE(region_is(jukebox->screen, at.x, at.y, pic)) << lit[i];
+        const Point away = in_box({300, 10});
+        fake.move(t + 1, away.x, away.y);
+        run_to(t + 50);
+        EXPECT_TRUE(region_is(jukebox->screen, at.x, at.y, bg.crop({at.x, at.y, pic.width(), pic.height()}))) << lit[i];
+    }
 }
 
 }  // namespace
