@@ -198,6 +198,23 @@ void MiniTree::add_studio()
         write_file(m("TANCE/BAFO" + std::to_string(n) + ".DAT"), script);
 }
 
+void MiniTree::add_jukebox()
+{
+    auto j = [&](const std::string& f) { return data("MUSIC/JUKEBOX/" + f); };
+    write_bitmap(j("JB_BG1.BMP"), pattern(315, 325, 800));
+    uint32_t seed = 801;
+    for (const char* f : {"JB_COIN1.BMP", "JB_ULOZ.BMP", "JB_SMAZ.BMP"})
+        write_bitmap(j(f), pattern(56, 60, seed++));
+    for (const char* f : {"JB_STRED.BMP", "JB_STRNO.BMP", "JB_SWIT1.BMP"})
+        write_bitmap(j(f), pattern(24, 22, seed++));
+    write_bitmap(j("OTAZKA.BMP"), pattern(180, 110, seed++));
+    write_bitmap(j("ANO_1.BMP"), pattern(50, 42, seed++));
+    write_bitmap(j("NE_1.BMP"), pattern(50, 34, seed++));
+    write_bitmap(j("BAFO_ANI.BMP"), pattern(4 * 84, 84, seed++));
+    for (const char* v : {"01", "02A", "03", "04", "05", "06A"})
+        write_tone(data(std::string("REC/HUDBA/") + v + ".WAV"), kQuestionMs, kQuestionHz);
+}
+
 // A picture game's screen under BAFO_CS/dir: its background, lit and level icons, mouth strip and voice.
 void MiniTree::add_game_frame(const std::string& dir, const std::string& voice, uint32_t seed)
 {

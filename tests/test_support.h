@@ -69,6 +69,9 @@ struct MiniTree {
     static constexpr Rect kDanceRect{300, 120, 64, 48};
     static constexpr uint32_t kRhythmMs = 800;
     void add_studio();
+    // The jukebox's pictures (panel and mouth strip as the colouring book's) and
+    // its six voices, each a tone of kQuestionMs.
+    void add_jukebox();
     std::string data(const std::string& rel) const;  // dir/BAFO_CS/...
     Surface bitmap(const std::string& rel) const;    // loaded from the tree
 };

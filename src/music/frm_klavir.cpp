@@ -1,6 +1,8 @@
 #include "music/frm_klavir.h"
 
 #include "menus/frm_select.h"
+#include "music/frm_jukebox.h"
+#include "music/song_file.h"
 #include "platform/bitmap_file.h"
 #include "platform/files.h"
 #include "platform/trace.h"
@@ -226,11 +228,7 @@ void FrmKlavir::klik_ico_Click(int i)
     case 2: nahravej(); return;
     case 3: prehraj(); return;
     case 4: zastav(); return;
-    case 5:
-        // The jukebox opens from here once it exists; until then the icon
-        // answers with its click.
-        zvuk_kliknuti();
-        return;
+    case 5: otevri_jukebox(); return;
     case 6:
         m_studio.dalsi_rytmus();
         lbl_rytmus.set_text(std::to_string(m_studio.cislo_rytmu()));
@@ -247,6 +245,50 @@ void FrmKlavir::klik_ico_Click(int i)
         }
         return;
     }
+}
+
+void FrmKlavir::otevri_jukebox()
+{
+    auto& app = ui::App::get();
+    set_enabled(false);
+    // A recording or a playback ends here, as with stop: the jukebox may hand
+    // back another tune, and neither may run on under it.
+    if (m_studio.nahravani() || m_studio.prehravani()) {
+        m_studio.zastav();
+        nakresli("RECORD.BMP", kRecordAt);
+        nakresli("PLAY.BMP", kPlayAt);
+        nastroje_berou_kliky(true);
+    }
+    zvuk_kliknuti();
+    casomira.set_enabled(false);
+    m_tanec.stop();
+    video.hide();
+    trace("jukebox: open");
+    app.show(app.form<FrmJukebox>());
+}
+
+void FrmKlavir::save_song(int n)
+{
+    const auto& u = m_studio.udalosti();
+    const auto delka = size_t(m_studio.delka_pisne());
+    if (!write_file_atomic(FrmJukebox::song_path(n), zapis_pisen(std::span(u).first(delka))))
+        trace("song " + std::to_string(n) + ": not written");
+}
+
+void FrmKlavir::load_song(int n)
+{
+    std::string bytes;
+    auto udalosti = m_studio.udalosti();
+    // A file that is there but cannot be read is as good as none.
+    if (read_file(FrmJukebox::song_path(n), bytes) != ReadStatus::Ok) {
+        m_studio.nastav_pisen(udalosti, 0);
+        prehraj_zvuk(data_path("\\BAFO_CS\\REC\\HUDBA\\04.WAV"));
+        trace("song " + std::to_string(n) + ": none");
+        return;
+    }
+    const int delka = precti_pisen(bytes, udalosti);
+    m_studio.nastav_pisen(udalosti, delka);
+    trace("song " + std::to_string(n) + ": " + std::to_string(delka) + " events");
 }
 
 void FrmKlavir::hraj_rytmus()

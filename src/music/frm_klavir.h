@@ -31,6 +31,10 @@ public:
     static constexpr int kDances = 24;
     static constexpr int kBlackKeyHeight = 36;
 
+    // The tune to and from song file n (1..12), for the jukebox.
+    void save_song(int n);
+    void load_song(int n);
+
     // What tests look at.
     const Studio& studio() const { return m_studio; }
     const std::vector<MidiZarizeni>& devices() const { return seznam_zarizeni; }
@@ -58,6 +62,7 @@ private:
     void ukonci();
     void nakresli(const char* file, Point at);
     void hraj_rytmus();
+    void otevri_jukebox();
 
     Studio m_studio;
     std::array<ui::HotArea*, Studio::kKeys> klavesa{};

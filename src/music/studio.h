@@ -94,6 +94,7 @@ public:
     bool rytmus_hraje = false;
 
     const Udalost& udalost(int i) const { return m_udalosti[size_t(i - 1)]; }
+    const std::array<Udalost, kMaxEvents>& udalosti() const { return m_udalosti; }
     int delka_pisne() const { return m_delka_pisne; }
     int pocet_udalosti() const { return m_pocet_udalosti; }
     int posledni_nota() const { return m_posledni_nota; }
