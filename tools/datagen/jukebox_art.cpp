@@ -392,92 +392,19 @@ Canvas label_picture(const Canvas& base, const Canvas& bg, bool full)
 // ------------------------------------------------------------------ the panel
 
 constexpr int kPanelW = 190, kPanelH = 128;
-constexpr int kMouthX = 86, kMouthY = 16, kMouthW = 84, kMouthH = 84;
-
-Bafo panel_bafo(Mouth m)
-{
-    Bafo b;
-    b.scale = 0.45;
-    b.x = 128;
-    b.y = 58 + 188 * b.scale;
-    b.mouth = m;
-    b.motion_lines = false;
-    b.ground_shadow = false;
-    return b;
-}
-
-void card_path(cairo_t* g) { rounded_rect(g, 4.5, 4.5, kPanelW - 10, kPanelH - 10, 18); }
-
-Canvas panel_layer(Mouth m, int lit)
-{
-    Canvas layer(kPanelW, kPanelH, Canvas::Format::Alpha);
-    cairo_t* cr = layer.cr();
-    cairo_save(cr);
-    card_path(cr);
-    set_rgb(cr, 0xFFF8EA);
-    cairo_fill(cr);
-    card_path(cr);
-    cairo_clip(cr);
-    fill_vertical_gradient(cr, 0, 0, kPanelW, kPanelH, 0xFFFBF0, 0xFFEBCB);
-    set_rgb(cr, 0xCDEBFA);
-    ellipse(cr, 128, 66, 50, 50);
-    cairo_fill(cr);
-    draw_bafo(cr, panel_bafo(m));
-    // What he asks about: a song on a record, in his paw's reach.
-    vinyl(cr, 168, 106, 14, false);
-    label(cr, 168, 106, true, 5.5);
-    cairo_restore(cr);
-    cairo_save(cr);
-    card_path(cr);
-    set_rgb(cr, pal::outline);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
-    cairo_restore(cr);
-    question::paint_buttons(layer, lit);
-    return layer;
-}
-
-// Opaque where the card is, the key colour (pixel (0, 0)) elsewhere.
-Canvas panel_picture(Mouth m, int lit)
-{
-    const Canvas layer = panel_layer(m, lit);
-    Canvas out(kPanelW, kPanelH);
-    uint32_t* d = out.data();
-    const int stride = out.stride_words();
-    for (int y = 0; y < kPanelH; ++y)
-        for (int x = 0; x < kPanelW; ++x) {
-            const bool solid = layer.alpha(x, y) >= 128 && !(x == 0 && y == 0);
-            d[size_t(y) * size_t(stride) + size_t(x)] = 0xFF000000u | (solid ? layer.pixel(x, y) : pal::key);
-        }
-    out.mark_dirty();
-    return out;
-}
 
 void write_panel(const std::filesystem::path& dir)
 {
-    const Canvas panel = panel_picture(Mouth::Closed, -1);
-    panel.save_bmp(dir / "OTAZKA.BMP");
-    const auto& y = question::kYesLit;
-    const auto& n = question::kNoLit;
-    panel_picture(Mouth::Closed, 0).crop(y.x, y.y, y.w, y.h).save_bmp(dir / "ANO_1.BMP");
-    panel_picture(Mouth::Closed, 1).crop(n.x, n.y, n.w, n.h).save_bmp(dir / "NE_1.BMP");
-    // The mouth strip: the panel with each mouth, cut at the strip's place.
-    const Mouth mouths[4] = {Mouth::Closed, Mouth::Half, Mouth::Open, Mouth::Round};
-    Canvas strip(kMouthW * 4, kMouthH);
-    for (int f = 0; f < 4; ++f) {
-        const Canvas other = panel_picture(mouths[f], -1);
-        for (int py = 0; py < kPanelH; ++py)
-            for (int px = 0; px < kPanelW; ++px) {
-                const bool inside = px >= kMouthX && px < kMouthX + kMouthW && py >= kMouthY && py < kMouthY + kMouthH;
-                if (inside && other.pixel(px, py) == pal::key)
-                    throw std::runtime_error("the jukebox mouth strip reaches past the panel's card");
-                if (!inside && other.pixel(px, py) != panel.pixel(px, py))
-                    throw std::runtime_error("mouth state " + std::to_string(f) + " changes the jukebox panel at (" +
-                                             std::to_string(px) + ", " + std::to_string(py) + ") outside the strip");
-            }
-        strip.paste(other.crop(kMouthX, kMouthY, kMouthW, kMouthH), f * kMouthW, 0);
-    }
-    strip.save_bmp(dir / "BAFO_ANI.BMP");
+    question::CardPanel panel;
+    panel.width = kPanelW;
+    panel.height = kPanelH;
+    panel.sky_radius = 50;
+    // What he asks about: a song on a record, in his paw's reach.
+    panel.inside = [](cairo_t* cr) {
+        vinyl(cr, 168, 106, 14, false);
+        label(cr, 168, 106, true, 5.5);
+    };
+    question::write_card_panel(dir, panel);
 }
 
 // ------------------------------------------------------------- the generator
@@ -563,7 +490,7 @@ void expect(std::vector<Expect>& out)
     bmp("OTAZKA.BMP", kPanelW, kPanelH);
     bmp("ANO_1.BMP", question::kYesLit.w, question::kYesLit.h);
     bmp("NE_1.BMP", question::kNoLit.w, question::kNoLit.h);
-    bmp("BAFO_ANI.BMP", kMouthW * 4, kMouthH);
+    bmp("BAFO_ANI.BMP", question::kMouthW * 4, question::kMouthH);
 }
 
 }  // namespace
