@@ -6,6 +6,7 @@
 #include "music/song_file.h"
 #include "platform/files.h"
 #include "services/globals.h"
+#include "studio_on_fake.h"
 #include "test_support.h"
 #include "ui/app.h"
 
@@ -14,47 +15,18 @@
 #include <algorithm>
 
 using namespace bafo;
+using bafo::test::centre;
 using bafo::test::region_is;
 
 namespace {
 
-Point centre(const Rect& r)
-{
-    return {r.x + r.w / 2, r.y + r.h / 2};
-}
-
-class JukeboxScreen : public ::testing::Test {
+class JukeboxScreen : public test::StudioOnFake {
 protected:
     void SetUp() override
     {
-        tree.add_studio();
+        StudioOnFake::SetUp();
         tree.add_jukebox();
     }
-    void TearDown() override
-    {
-        fake.on_idle = nullptr;
-        ui::App::get().reset();
-        reset_globals();
-        set_platform(nullptr);
-    }
-    void open_studio()
-    {
-        set_platform(&fake);
-        ui::App::get().reset();
-        reset_globals();
-        cesta_dat = cesta_hry = tree.dir.path();
-        studio = &ui::App::get().form<FrmKlavir>();
-        ui::App::get().show(*studio);
-        ui::App::get().dispatch_pending();
-        t = fake.now_ms();
-    }
-    void run_to(uint32_t at) { ui::App::get().wait_dispatch(t = at); }
-    void click(Point p, uint32_t ms = 200)
-    {
-        fake.click(t + 1, p.x, p.y);
-        run_to(t + ms);
-    }
-    void studio_icon(int i, uint32_t ms = 200) { click(centre(FrmKlavir::kIcons[i]), ms); }
     // A point of the jukebox window on the screen.
     static Point in_box(Point p) { return {FrmJukebox::kPlace.x + p.x, FrmJukebox::kPlace.y + p.y}; }
     void open_jukebox()
@@ -71,13 +43,6 @@ protected:
         run_to(t + test::MiniTree::kQuestionMs + 200);
         const Rect b = yes ? FrmJukebox::kYes : FrmJukebox::kNo;
         click(in_box({panel.x + centre(b).x, panel.y + centre(b).y}));
-    }
-    void key(int code, bool down, uint32_t at)
-    {
-        Event e;
-        e.type = down ? Event::Type::KeyDown : Event::Type::KeyUp;
-        e.key = code;
-        fake.push(at, e);
     }
     // Records the letters, each held `hold` ms and `gap` ms apart.
     void record_tune(const std::string& letters, uint32_t hold, uint32_t gap)
@@ -114,11 +79,7 @@ protected:
     }
     std::string song(int n) const { return tree.dir / ("SONG" + std::to_string(n) + ".DAT"); }
 
-    test::MiniTree tree;
-    FakePlatform fake;
-    FrmKlavir* studio = nullptr;
     FrmJukebox* jukebox = nullptr;
-    uint32_t t = 0;
 };
 
 TEST_F(JukeboxScreen, OpensOverTheStudioWithFullAndEmptyLabels)

@@ -7,58 +7,21 @@
 #include "services/globals.h"
 #include "services/midi.h"
 #include "services/sound.h"
+#include "studio_on_fake.h"
 #include "test_support.h"
 #include "ui/app.h"
 
 #include <gtest/gtest.h>
 
 using namespace bafo;
+using bafo::test::centre;
 using bafo::test::region_is;
 
 namespace {
 
-Point centre(const Rect& r)
-{
-    return {r.x + r.w / 2, r.y + r.h / 2};
-}
-
-class StudioScreen : public ::testing::Test {
+class StudioScreen : public test::StudioOnFake {
 protected:
-    void SetUp() override { tree.add_studio(); }
-    void TearDown() override
-    {
-        fake.on_idle = nullptr;
-        ui::App::get().reset();
-        reset_globals();
-        set_platform(nullptr);
-    }
-    // Shows the studio on the platform as its knobs stand.
-    void open()
-    {
-        set_platform(&fake);
-        ui::App::get().reset();
-        reset_globals();
-        cesta_dat = cesta_hry = tree.dir.path();
-        g = &ui::App::get().form<FrmKlavir>();
-        ui::App::get().show(*g);
-        ui::App::get().dispatch_pending();
-        t = fake.now_ms();
-    }
-    void run_to(uint32_t at) { ui::App::get().wait_dispatch(t = at); }
-    void click(Point p, uint32_t ms = 200)
-    {
-        fake.click(t + 1, p.x, p.y);
-        run_to(t + ms);
-    }
-    void icon(int i, uint32_t ms = 200) { click(centre(FrmKlavir::kIcons[i]), ms); }
     void instrument(int i) { click(centre(Studio::kNastroje[i].area)); }
-    void key(int code, bool down, uint32_t at)
-    {
-        Event e;
-        e.type = down ? Event::Type::KeyDown : Event::Type::KeyUp;
-        e.key = code;
-        fake.push(at, e);
-    }
     // Presses and lets go of each letter, `gap` ms apart, starting 10 ms from now.
     void play_letters(const std::string& letters, uint32_t hold, uint32_t gap)
     {
@@ -90,7 +53,7 @@ protected:
     }
     bool shows(const std::string& rel, Point at) const
     {
-        return region_is(g->screen, at.x, at.y, tree.bitmap(rel)) && region_is(g->image, at.x, at.y, tree.bitmap(rel));
+        return region_is(studio->screen, at.x, at.y, tree.bitmap(rel)) && region_is(studio->image, at.x, at.y, tree.bitmap(rel));
     }
     size_t clicks() const
     {
@@ -99,22 +62,17 @@ protected:
             n += file_name_of(p.path) == "CLICK.WAV";
         return n;
     }
-
-    test::MiniTree tree;
-    FakePlatform fake;
-    FrmKlavir* g = nullptr;
-    uint32_t t = 0;
 };
 
 TEST_F(StudioScreen, LoadOpensTheSynthesiserWithThePiano)
 {
-    open();
+    open_studio();
     EXPECT_EQ(fake.midi_open_device, -1);
     EXPECT_EQ(sent(), (std::vector<std::string>{"176 0 0", "192 1 0"}));
     EXPECT_TRUE(fake.midi_listening);
     EXPECT_TRUE(shows("MUSIC/N_KLAVI.BMP", {0, 0}));
-    EXPECT_TRUE(region_is(g->screen, 100, 100, tree.bitmap("MUSIC/BG.BMP").crop({100, 100, 300, 300})));
-    EXPECT_EQ(g->rhythm_text(), "1");
+    EXPECT_TRUE(region_is(studio->screen, 100, 100, tree.bitmap("MUSIC/BG.BMP").crop({100, 100, 300, 300})));
+    EXPECT_EQ(studio->rhythm_text(), "1");
     EXPECT_TRUE(fake.messages.empty());
 }
 
@@ -122,34 +80,34 @@ TEST_F(StudioScreen, WithoutAReadableSynthesiserDeviceZeroOpens)
 {
     fake.midi_devices = {"Port A", "Port B"};
     fake.midi_unreadable = {-1};
-    open();
-    ASSERT_EQ(g->devices().size(), 2u);
-    EXPECT_EQ(g->devices()[0].data, 0);
+    open_studio();
+    ASSERT_EQ(studio->devices().size(), 2u);
+    EXPECT_EQ(studio->devices()[0].data, 0);
     EXPECT_EQ(fake.midi_open_device, 0);
 }
 
 TEST_F(StudioScreen, WithNoMidiDeviceAtAllTheStudioStillPlays)
 {
     fake.midi_unreadable = {-1};
-    open();
-    EXPECT_TRUE(g->devices().empty());
+    open_studio();
+    EXPECT_TRUE(studio->devices().empty());
     EXPECT_EQ(fake.midi_open_device, -2);
     key('A', true, t + 10);
     run_to(t + 30);
-    EXPECT_TRUE(g->dancing());
+    EXPECT_TRUE(studio->dancing());
     key('A', false, t + 10);
     play_letters("SD", 100, 200);
-    icon(7);
+    studio_icon(7);
     EXPECT_TRUE(fake.midi_sent.empty());
     EXPECT_TRUE(fake.messages.empty());
-    EXPECT_EQ(g->studio().posledni_nota(), 64);
+    EXPECT_EQ(studio->studio().posledni_nota(), 64);
     ASSERT_FALSE(fake.played.empty());
     EXPECT_EQ(file_name_of(fake.played.back().path), "BOOGIE.WAV");
 }
 
 TEST_F(StudioScreen, KeysByMouseLettersAndMidiKeyboard)
 {
-    open();
+    open_studio();
     // A black key's area lies over two white keys: the black key sounds.
     struct Case {
         Point at;
@@ -181,7 +139,7 @@ TEST_F(StudioScreen, KeysByMouseLettersAndMidiKeyboard)
 
 TEST_F(StudioScreen, AnInstrumentClickMovesTheHighlight)
 {
-    open();
+    open_studio();
     const size_t before = clicks();
     const uint32_t from = t + 1;
     instrument(1);
@@ -189,12 +147,12 @@ TEST_F(StudioScreen, AnInstrumentClickMovesTheHighlight)
     EXPECT_EQ(sent(from), (std::vector<std::string>{"176 0 0", "192 56 0"}));
     EXPECT_TRUE(shows("MUSIC/N_TRUMP.BMP", Studio::kNastroje[1].lit));
     const Surface bg = tree.bitmap("MUSIC/BG.BMP");
-    EXPECT_TRUE(region_is(g->screen, 0, 0, bg.crop({0, 0, 78, 70})));
-    EXPECT_TRUE(region_is(g->image, 0, 0, bg.crop({0, 0, 78, 70})));
+    EXPECT_TRUE(region_is(studio->screen, 0, 0, bg.crop({0, 0, 78, 70})));
+    EXPECT_TRUE(region_is(studio->image, 0, 0, bg.crop({0, 0, 78, 70})));
     instrument(9);
     EXPECT_TRUE(shows("MUSIC/N_DUDY.BMP", Studio::kNastroje[9].lit));
-    EXPECT_TRUE(region_is(g->screen, 0, 86, bg.crop({0, 86, 78, 70})));
-    EXPECT_EQ(g->studio().nastroj(), 9);
+    EXPECT_TRUE(region_is(studio->screen, 0, 86, bg.crop({0, 86, 78, 70})));
+    EXPECT_EQ(studio->studio().nastroj(), 9);
 }
 
 TEST_F(StudioScreen, ATunePlaysBackWithTheInstrumentOfNow)
@@ -206,19 +164,19 @@ TEST_F(StudioScreen, ATunePlaysBackWithTheInstrumentOfNow)
                  {1, {"144 72 127", "144 74 127", "144 76 127"}},
                  {4, {"144 36 127", "144 38 127", "144 40 127"}}};
     for (auto& c : cases) {
-        open();
-        icon(2);
+        open_studio();
+        studio_icon(2);
         EXPECT_TRUE(shows("MUSIC/RECORD1.BMP", FrmKlavir::kRecordAt));
-        EXPECT_FALSE(g->instruments_take_clicks());
+        EXPECT_FALSE(studio->instruments_take_clicks());
         play_letters("ASD", 150, 300);
-        icon(4);
+        studio_icon(4);
         EXPECT_TRUE(shows("MUSIC/RECORD.BMP", FrmKlavir::kRecordAt));
-        ASSERT_EQ(g->studio().delka_pisne(), 6);
-        EXPECT_EQ(g->studio().udalost(1).cas, 0);
-        EXPECT_EQ(g->studio().udalost(3).cas, 300);
+        ASSERT_EQ(studio->studio().delka_pisne(), 6);
+        EXPECT_EQ(studio->studio().udalost(1).cas, 0);
+        EXPECT_EQ(studio->studio().udalost(3).cas, 300);
         instrument(c.instrument);
         const uint32_t from = t + 1;
-        icon(3, 2000);
+        studio_icon(3, 2000);
         EXPECT_EQ(notes_on(from), c.notes) << "instrument " << c.instrument;
         // Each event at its own time from the start of the playback.
         std::vector<uint32_t> at;
@@ -229,16 +187,16 @@ TEST_F(StudioScreen, ATunePlaysBackWithTheInstrumentOfNow)
         EXPECT_EQ(at[1] - at[0], 300u);
         EXPECT_EQ(at[2] - at[0], 600u);
         EXPECT_TRUE(shows("MUSIC/PLAY.BMP", FrmKlavir::kPlayAt));
-        EXPECT_TRUE(g->instruments_take_clicks());
-        EXPECT_FALSE(g->studio().prehravani());
+        EXPECT_TRUE(studio->instruments_take_clicks());
+        EXPECT_FALSE(studio->studio().prehravani());
         TearDown();
     }
 }
 
 TEST_F(StudioScreen, AFullTuneEndsTheRecordingItself)
 {
-    open();
-    icon(2);
+    open_studio();
+    studio_icon(2);
     // 501 presses and releases: the tune is full at the 500th release.
     for (uint32_t i = 0; i < 501; ++i) {
         key('G', true, t + 10 + 20 * i);
@@ -249,35 +207,35 @@ TEST_F(StudioScreen, AFullTuneEndsTheRecordingItself)
     const uint32_t full_at = t + 20 + 20 * 499 + 1;
     fake.on_idle = [&](FakePlatform& f) {
         if (!lamp_out_at_full && f.now_ms() >= full_at && f.now_ms() < full_at + 5)
-            lamp_out_at_full = region_is(g->screen, FrmKlavir::kRecordAt.x, FrmKlavir::kRecordAt.y, tree.bitmap("MUSIC/RECORD.BMP"));
+            lamp_out_at_full = region_is(studio->screen, FrmKlavir::kRecordAt.x, FrmKlavir::kRecordAt.y, tree.bitmap("MUSIC/RECORD.BMP"));
     };
     const uint32_t from = t + 1;
     run_to(t + 20 * 502);
     EXPECT_TRUE(lamp_out_at_full) << "the record lamp goes out as the tune fills";
-    EXPECT_FALSE(g->studio().nahravani());
-    EXPECT_EQ(g->studio().delka_pisne(), Studio::kMaxEvents);
-    EXPECT_TRUE(g->instruments_take_clicks());
+    EXPECT_FALSE(studio->studio().nahravani());
+    EXPECT_EQ(studio->studio().delka_pisne(), Studio::kMaxEvents);
+    EXPECT_TRUE(studio->instruments_take_clicks());
     // The 501st press still sounds.
     EXPECT_EQ(notes_on(from).size(), 501u);
 }
 
 TEST_F(StudioScreen, StopDuringPlaybackSilencesEveryNoteSentSoFar)
 {
-    open();
-    icon(2);
+    open_studio();
+    studio_icon(2);
     play_letters("ASDF", 400, 500);
-    icon(4);
-    ASSERT_EQ(g->studio().delka_pisne(), 8);
+    studio_icon(4);
+    ASSERT_EQ(studio->studio().delka_pisne(), 8);
     const uint32_t from = t + 1;
     fake.click(from + 800, centre(FrmKlavir::kIcons[4]).x, centre(FrmKlavir::kIcons[4]).y);
-    icon(3, 3000);
+    studio_icon(3, 3000);
     // Played: A on, A off, S on (at 0, 400, 500); stopped at 800, before S is let go.
     auto after = sent(from);
     ASSERT_GE(after.size(), 3u);
     std::vector<std::string> silence(after.end() - 3, after.end());
     EXPECT_EQ(silence, (std::vector<std::string>{"144 60 0", "144 60 0", "144 62 0"}));
     EXPECT_EQ(notes_on(from), (std::vector<std::string>{"144 60 127", "144 62 127"}));
-    EXPECT_FALSE(g->studio().prehravani());
+    EXPECT_FALSE(studio->studio().prehravani());
     EXPECT_TRUE(shows("MUSIC/PLAY.BMP", FrmKlavir::kPlayAt));
     // The keys play again.
     const uint32_t later = t + 1;
@@ -287,14 +245,14 @@ TEST_F(StudioScreen, StopDuringPlaybackSilencesEveryNoteSentSoFar)
 
 TEST_F(StudioScreen, ExitDuringPlaybackLeavesForTheMenu)
 {
-    open();
-    icon(2);
+    open_studio();
+    studio_icon(2);
     play_letters("ASDF", 400, 500);
-    icon(4);
+    studio_icon(4);
     hraj_wave(tree.data("MUSIC/RYTMY/ROCK.WAV"), true);
     const Point exit = centre(FrmKlavir::kIcons[0]);
     fake.click(t + 700, exit.x, exit.y);
-    icon(3, 3000);
+    studio_icon(3, 3000);
     EXPECT_FALSE(ui::App::get().loaded<FrmKlavir>());
     ASSERT_TRUE(ui::App::get().loaded<FrmSelect>());
     EXPECT_TRUE(ui::App::get().find<FrmSelect>()->visible());
@@ -307,10 +265,10 @@ TEST_F(StudioScreen, ExitDuringPlaybackLeavesForTheMenu)
 
 TEST_F(StudioScreen, ExitSilencesTheNoteAndClosesTheDevice)
 {
-    open();
+    open_studio();
     click(centre(Studio::kKeyAreas[4]));
     const uint32_t from = t + 1;
-    icon(0);
+    studio_icon(0);
     EXPECT_EQ(sent(from), (std::vector<std::string>{"144 67 0", "176 123 0"}));
     EXPECT_EQ(fake.midi_open_device, -2);
     EXPECT_FALSE(fake.midi_listening);
@@ -320,76 +278,76 @@ TEST_F(StudioScreen, ExitSilencesTheNoteAndClosesTheDevice)
 
 TEST_F(StudioScreen, AnEmptyTuneOnlyLightsThePlayButton)
 {
-    open();
-    icon(2);
-    icon(4);
-    EXPECT_EQ(g->studio().delka_pisne(), 0);
+    open_studio();
+    studio_icon(2);
+    studio_icon(4);
+    EXPECT_EQ(studio->studio().delka_pisne(), 0);
     const uint32_t from = t + 1;
     bool lit_seen = false;
     fake.on_idle = [&](FakePlatform&) {
-        if (g->studio().prehravani())
-            lit_seen = lit_seen || region_is(g->screen, FrmKlavir::kPlayAt.x, FrmKlavir::kPlayAt.y, tree.bitmap("MUSIC/PLAY1.BMP"));
+        if (studio->studio().prehravani())
+            lit_seen = lit_seen || region_is(studio->screen, FrmKlavir::kPlayAt.x, FrmKlavir::kPlayAt.y, tree.bitmap("MUSIC/PLAY1.BMP"));
     };
-    icon(3);
+    studio_icon(3);
     EXPECT_TRUE(sent(from).empty());
     EXPECT_TRUE(shows("MUSIC/PLAY.BMP", FrmKlavir::kPlayAt));
-    EXPECT_FALSE(g->studio().prehravani());
-    EXPECT_FALSE(g->dancing());
+    EXPECT_FALSE(studio->studio().prehravani());
+    EXPECT_FALSE(studio->dancing());
 }
 
 TEST_F(StudioScreen, RhythmsLoopAndCycle)
 {
-    open();
+    open_studio();
     std::vector<std::string> labels;
     for (int i = 0; i < 9; ++i) {
-        icon(6);
-        labels.push_back(g->rhythm_text());
+        studio_icon(6);
+        labels.push_back(studio->rhythm_text());
     }
     EXPECT_EQ(labels, (std::vector<std::string>{"2", "3", "4", "5", "6", "7", "8", "9", "1"}));
     EXPECT_TRUE(fake.played.empty() || file_name_of(fake.played.back().path) != "BOOGIE.WAV");
-    icon(7);
+    studio_icon(7);
     ASSERT_FALSE(fake.played.empty());
     EXPECT_EQ(file_name_of(fake.played.back().path), "BOOGIE.WAV");
     EXPECT_TRUE(fake.played.back().loop);
     EXPECT_FALSE(fake.played.back().channel);
-    icon(6);
+    studio_icon(6);
     EXPECT_EQ(file_name_of(fake.played.back().path), "COUNTRY.WAV");
     EXPECT_TRUE(fake.played.back().loop);
     const size_t n = fake.played.size();
-    icon(7);
-    icon(6);
+    studio_icon(7);
+    studio_icon(6);
     // The fake records a stop of the wave call as an empty path: the rhythm
     // stopped, and the next number started nothing.
     ASSERT_EQ(fake.played.size(), n + 1);
     EXPECT_EQ(fake.played.back().path, "");
-    EXPECT_FALSE(g->studio().rytmus_hraje);
+    EXPECT_FALSE(studio->studio().rytmus_hraje);
 }
 
 TEST_F(StudioScreen, KeyHelpShowsTheLettersForThreeSeconds)
 {
-    open();
+    open_studio();
     std::vector<std::string> during;
     const uint32_t probe = t + 1500;
     fake.probe_at(probe);
     fake.on_idle = [&](FakePlatform& f) {
         if (during.empty() && f.now_ms() >= probe)
             for (int k = 0; k < Studio::kKeys; ++k)
-                during.push_back(g->key_text(k));
+                during.push_back(studio->key_text(k));
     };
     const uint32_t from = t + 1;
     key('A', true, t + 1000);
     key('A', false, t + 1100);
-    icon(1, 3500);
+    studio_icon(1, 3500);
     EXPECT_EQ(during, (std::vector<std::string>{"A", "S", "D", "F", "G", "H", "J", "K", "W", "E", "T", "Y", "U"}));
     for (int k = 0; k < Studio::kKeys; ++k)
-        EXPECT_EQ(g->key_text(k), "") << k;
+        EXPECT_EQ(studio->key_text(k), "") << k;
     EXPECT_TRUE(notes_on(from).empty()) << "a key during the help";
-    EXPECT_TRUE(g->enabled());
+    EXPECT_TRUE(studio->enabled());
 }
 
 TEST_F(StudioScreen, BafoDancesOnTheTimerWithoutSound)
 {
-    open();
+    open_studio();
     const size_t sounds = fake.played.size();
     fake.probe_at(t + 30);
     fake.probe_at(t + 200);
@@ -405,40 +363,40 @@ TEST_F(StudioScreen, BafoDancesOnTheTimerWithoutSound)
     key('J', true, t + 10);
     key('J', false, t + 20);
     run_to(t + 100);
-    EXPECT_TRUE(g->dancing());
-    const Rect box = g->dance_box().rect(), want = test::MiniTree::kDanceRect;
+    EXPECT_TRUE(studio->dancing());
+    const Rect box = studio->dance_box().rect(), want = test::MiniTree::kDanceRect;
     EXPECT_TRUE(box.x == want.x && box.y == want.y && box.w == want.w && box.h == want.h);
     run_to(t0 + 400);
     ASSERT_EQ(shots.size(), 2u);
     EXPECT_FALSE(region_is(shots[t0 + 30], 0, 0, shots[t0 + 200])) << "the dance's frames change";
     // 50 ms for the first frame, then 100 ms for each of the two others.
-    EXPECT_FALSE(g->dancing());
-    EXPECT_FALSE(g->dance_box().visible());
+    EXPECT_FALSE(studio->dancing());
+    EXPECT_FALSE(studio->dance_box().visible());
     EXPECT_EQ(fake.played.size(), sounds);
     // A new note starts a new dance.
     click(centre(Studio::kKeyAreas[0]), 20);
-    EXPECT_TRUE(g->dancing());
+    EXPECT_TRUE(studio->dancing());
 }
 
 TEST_F(StudioScreen, MidiKeyboardNotesAreRecordedAndPlayedBack)
 {
-    open();
-    icon(2);
+    open_studio();
+    studio_icon(2);
     fake.midi_note(t + 100, 67, 80);
     fake.midi_note(t + 350, 67, 0);
     fake.midi_note(t + 400, 50, 80);
     fake.midi_note(t + 500, 72, 80);
     fake.midi_note(t + 600, 72, 0);
     run_to(t + 700);
-    icon(4);
-    ASSERT_EQ(g->studio().delka_pisne(), 4);
+    studio_icon(4);
+    ASSERT_EQ(studio->studio().delka_pisne(), 4);
     const int want[4][2] = {{0, 67}, {250, 67}, {400, 72}, {500, 72}};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(g->studio().udalost(i + 1).cas, want[i][0]) << i;
-        EXPECT_EQ(g->studio().udalost(i + 1).nota, want[i][1]) << i;
+        EXPECT_EQ(studio->studio().udalost(i + 1).cas, want[i][0]) << i;
+        EXPECT_EQ(studio->studio().udalost(i + 1).nota, want[i][1]) << i;
     }
     const uint32_t from = t + 1;
-    icon(3, 1000);
+    studio_icon(3, 1000);
     EXPECT_EQ(notes_on(from), (std::vector<std::string>{"144 67 127", "144 72 127"}));
 }
 
