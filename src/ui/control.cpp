@@ -27,9 +27,24 @@ Rect Control::form_rect() const
 
 void Control::move(int x, int y)
 {
+    const Rect before = form_rect();
     m_rect.x = x;
     m_rect.y = y;
-    changed();
+    moved(before);
+}
+
+void Control::moved(const Rect& before) const
+{
+    const Rect after = form_rect();
+    if (before.empty() || after.empty()) {
+        changed();
+        return;
+    }
+    if (!m_visible)
+        return;
+    // Only where it was and where it is now; a pen may reach a little past a shape.
+    auto around = [this](const Rect& r) { return Rect{m_form.x + r.x - 8, m_form.y + r.y - 8, r.w + 16, r.h + 16}; };
+    App::get().invalidate(unite(around(before), around(after)));
 }
 
 void Control::set_rect(const Rect& r)

@@ -68,6 +68,8 @@ public:
 
 protected:
     void changed() const;
+    // The control moved from `before` (form coordinates): redraws both places.
+    void moved(const Rect& before) const;
 
 private:
     friend class Form;

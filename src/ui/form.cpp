@@ -96,9 +96,17 @@ Control* Form::control_at(int px, int py) const
 void Form::compose(Surface& frame, int ox, int oy) const
 {
     frame.blit(screen, screen.rect(), ox, oy);
-    for (const auto& c : m_controls)
-        if (c->visible() && !c->m_parent)
-            c->compose(frame, ox, oy);
+    for (const auto& c : m_controls) {
+        if (!c->visible() || c->m_parent)
+            continue;
+        // A redraw of part of the screen skips what lies wholly outside it
+        // (a label would render its text for nothing). A pen may reach a
+        // little past a shape's rectangle; a line's may be turned inside out.
+        const Rect r = c->rect();
+        if (!r.empty() && Rect{ox + r.x - 8, oy + r.y - 8, r.w + 16, r.h + 16}.intersect(frame.rect()).empty())
+            continue;
+        c->compose(frame, ox, oy);
+    }
 }
 
 void Form::compose_children(const Control& parent, Surface& frame, int ox, int oy) const
