@@ -241,6 +241,16 @@ void blur(Canvas& c, int radius)
 // ---------------------------------------------------------------------------
 // Paths and fills
 
+void stroke_tail(cairo_t* cr, double outline_width)
+{
+    cairo_set_line_width(cr, 15 + 2 * outline_width);
+    set_rgb(cr, pal::outline);
+    cairo_stroke_preserve(cr);
+    cairo_set_line_width(cr, 15);
+    set_rgb(cr, pal::fur);
+    cairo_stroke(cr);
+}
+
 void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry)
 {
     cairo_save(cr);
@@ -1100,12 +1110,7 @@ void draw_bafo_posed(cairo_t* cr, const Bafo& b, const BafoPose& pose)
     cairo_move_to(cr, 0, 0);
     cairo_curve_to(cr, 30, -2, 50, -24, 44, -48);
     cairo_curve_to(cr, 40, -62, 24, -60, 26, -46);
-    cairo_set_line_width(cr, 15 + 2 * lw);
-    set_rgb(cr, pal::outline);
-    cairo_stroke_preserve(cr);
-    cairo_set_line_width(cr, 15);
-    set_rgb(cr, pal::fur);
-    cairo_stroke(cr);
+    stroke_tail(cr, lw);
     cairo_restore(cr);
 
     const double shoulder_x = 44, shoulder_y = -98;

@@ -114,6 +114,9 @@ void blur(Canvas& c, int radius);
 
 using PathFn = std::function<void(cairo_t*)>;
 
+// Strokes the current path as Bafo's curly tail: fur over its outline.
+void stroke_tail(cairo_t* cr, double outline_width);
+
 // Paths.
 void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry);
 void rounded_rect(cairo_t* cr, double x, double y, double w, double h, double r);

@@ -134,12 +134,7 @@ void draw_back(cairo_t* cr, const Bafo& b, const BafoPose& pose)
     cairo_move_to(cr, 0, 0);
     cairo_curve_to(cr, 4, -14, 22, -22, 20, -38);
     cairo_curve_to(cr, 18, -50, 4, -48, 6, -38);
-    cairo_set_line_width(cr, 15 + 2 * lw);
-    set_rgb(cr, pal::outline);
-    cairo_stroke_preserve(cr);
-    cairo_set_line_width(cr, 15);
-    set_rgb(cr, pal::fur);
-    cairo_stroke(cr);
+    stroke_tail(cr, lw);
     cairo_restore(cr);
     for (int i = 0; i < 2; ++i)
         if (!up[i]) {
