@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace bafo {
 
@@ -34,6 +35,16 @@ struct Cursor {
     CursorKind kind = CursorKind::Normal;
     const Surface* image = nullptr;  // Custom: pixels of the key colour at (0, 0) are transparent
     int hot_x = 0, hot_y = 0;
+};
+
+// One page to print: the picture centred on the sheet of the printer's
+// default paper at `width_in` × `height_in` inches, every pixel a sharp square.
+struct PrintPage {
+    std::string printer;
+    const Surface* picture = nullptr;
+    double width_in = 0, height_in = 0;
+    bool landscape = false;  // the sheet turned
+    std::string title;       // the job's name in the printer's queue
 };
 
 struct DisplayMode {
@@ -100,6 +111,13 @@ public:
     virtual std::string midi_error_text(int code) = 0;
     // While on, notes played on any MIDI input port arrive as MidiNote events.
     virtual void midi_in_listen(bool on) = 0;
+
+    // The printers the system knows, its default first; empty when there is
+    // none or no print service answers.
+    virtual std::vector<std::string> printers() = 0;
+    // Sends the page as one job. "" once the printer has it; otherwise the
+    // print service's own words for why it did not print.
+    virtual std::string print(const PrintPage& page) = 0;
 
     // True when another copy of the program holds the instance lock.
     virtual bool another_instance_running() = 0;

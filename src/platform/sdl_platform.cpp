@@ -2,6 +2,7 @@
 
 #include "platform/files.h"
 #include "platform/midi_errors.h"
+#include "platform/printing.h"
 #include "platform/trace.h"
 
 #include <SDL.h>
@@ -628,6 +629,16 @@ void SdlPlatform::midi_in_listen(bool on)
         e.user.data1 = reinterpret_cast<void*>(intptr_t(velocity));
         SDL_PushEvent(&e);
     });
+}
+
+std::vector<std::string> SdlPlatform::printers()
+{
+    return cups_printers();
+}
+
+std::string SdlPlatform::print(const PrintPage& page)
+{
+    return cups_print(page);
 }
 
 bool SdlPlatform::another_instance_running()

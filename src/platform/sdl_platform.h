@@ -72,6 +72,9 @@ public:
     std::string midi_error_text(int code) override;
     void midi_in_listen(bool on) override;
 
+    std::vector<std::string> printers() override;
+    std::string print(const PrintPage& page) override;
+
     bool another_instance_running() override;
 
 private:

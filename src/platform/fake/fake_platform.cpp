@@ -248,6 +248,14 @@ std::string FakePlatform::midi_error_text(int code)
     return "MIDI error " + std::to_string(code);
 }
 
+std::string FakePlatform::print(const PrintPage& page)
+{
+    Printed p{page.printer, page.title, page.picture ? *page.picture : Surface(), page.width_in, page.height_in,
+              page.landscape};
+    printed.push_back(std::move(p));
+    return print_error;
+}
+
 void FakePlatform::midi_note(uint32_t at, int note, int velocity)
 {
     Event ev;

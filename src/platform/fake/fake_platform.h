@@ -73,6 +73,9 @@ public:
     // A note from a MIDI keyboard, due at a virtual time (velocity 0 lets it go).
     void midi_note(uint32_t at, int note, int velocity);
 
+    std::vector<std::string> printers() override { return printer_names; }
+    std::string print(const PrintPage& page) override;
+
     bool another_instance_running() override { return other_instance; }
 
     // What the program did, for the tests to read.
@@ -96,6 +99,14 @@ public:
     int midi_open_device = -2;  // -2: none open
     bool midi_listening = false;
 
+    struct Printed {
+        std::string printer, title;
+        Surface picture;
+        double width_in, height_in;
+        bool landscape;
+    };
+    std::vector<Printed> printed;  // every page sent, refused ones too
+
     // Knobs.
     bool other_instance = false;
     bool refuse_display_mode = false;
@@ -105,6 +116,8 @@ public:
     std::vector<std::string> midi_devices;
     std::set<int> midi_unreadable;  // devices whose name cannot be read (-1 included)
     int midi_open_error = 0;        // returned by open and send when not 0
+    std::vector<std::string> printer_names;  // the default first
+    std::string print_error;                 // what print() answers
 
 private:
     void advance_to(uint32_t t);

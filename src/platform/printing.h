@@ -1,0 +1,17 @@
+// Printing through the machine's print service (CUPS), opened on first use.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <string>
+#include <vector>
+
+namespace bafo {
+
+// The print service's queues, its default first; empty without a service.
+std::vector<std::string> cups_printers();
+// The page drawn into a PDF at the queue's default paper and sent as one
+// job: "" when the queue took it, else the service's words.
+std::string cups_print(const PrintPage& page);
+
+}  // namespace bafo
