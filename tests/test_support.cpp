@@ -215,6 +215,17 @@ void MiniTree::add_jukebox()
         write_tone(data(std::string("REC/HUDBA/") + v + ".WAV"), kQuestionMs, kQuestionHz);
 }
 
+void MiniTree::add_print_panel()
+{
+    Surface card = pattern(480, 330, 850);
+    card.fill({0, 0, 12, 12}, rgb(255, 0, 255));
+    write_bitmap(data("TISK/PANEL.BMP"), card);
+    uint32_t seed = 851;
+    for (const char* f : {"ANO_0.BMP", "ANO_1.BMP", "NE_0.BMP", "NE_1.BMP"})
+        write_bitmap(data(std::string("TISK/") + f), pattern(100, 76, seed++));
+    write_bitmap(data("TISK/ZADNA.BMP"), pattern(300, 200, seed++));
+}
+
 // A picture game's screen under BAFO_CS/dir: its background, lit and level icons, mouth strip and voice.
 void MiniTree::add_game_frame(const std::string& dir, const std::string& voice, uint32_t seed)
 {
