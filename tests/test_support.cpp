@@ -215,6 +215,17 @@ void MiniTree::add_jukebox()
         write_tone(data(std::string("REC/HUDBA/") + v + ".WAV"), kQuestionMs, kQuestionHz);
 }
 
+void MiniTree::add_album()
+{
+    auto d = [&](const std::string& f) { return data("OMALKY/OST/" + f); };
+    write_bitmap(d("A_BG.BMP"), pattern(800, 600, 860));
+    uint32_t seed = 861;
+    for (const char* f : {"A_ZPET.BMP", "A_ICO1.BMP", "A_ICO2.BMP", "A_TISK.BMP"})
+        write_bitmap(d(f), pattern(90, 48, seed++));
+    for (const char* v : {"01", "02A", "03A", "04", "05_2", "07"})
+        write_tone(data(std::string("REC/OMALKY/") + v + ".WAV"), kQuestionMs, kQuestionHz);
+}
+
 void MiniTree::add_print_panel()
 {
     Surface card = pattern(480, 330, 850);

@@ -72,6 +72,8 @@ struct MiniTree {
     // The jukebox's pictures (panel and mouth strip as the colouring book's) and
     // its six voices, each a tone of kQuestionMs.
     void add_jukebox();
+    // The album's page, lit icons and voices (the question panel is the colouring book's).
+    void add_album();
     // The printer panel: a card with magenta corners, its buttons and the no-printer picture.
     void add_print_panel();
     std::string data(const std::string& rel) const;  // dir/BAFO_CS/...

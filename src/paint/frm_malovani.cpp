@@ -1,6 +1,7 @@
 #include "paint/frm_malovani.h"
 
 #include "menus/frm_sel_pic.h"
+#include "paint/frm_foto_album.h"
 #include "platform/bitmap_file.h"
 #include "platform/trace.h"
 #include "services/globals.h"
@@ -322,8 +323,22 @@ void FrmMalovani::klik_iko_Click(int k)
         app.dispatch_pending();
         animuj_mluveni(otazka_pic.layers, kMouth.x, kMouth.y, klip_zdroj, &zdroj,
                        data_path("\\BAFO_CS\\REC\\OMALKY\\06A.WAV"));
+    } else if (k == 13) {
+        trace("painting: album");
+        app.show(app.form<FrmFotoAlbum>());
+        m_highlight->smaz_aktivni_plochy();
+        app.hide(*this);
     }
-    // 13, the album, answers with its click until the album is there.
+}
+
+void FrmMalovani::open_painting(const Surface& painting)
+{
+    m_paint.drop_previews();
+    m_paint.load(painting);
+    main_pic.set_picture(painting);
+    main_pic.move((800 - painting.width()) / 2, 0);
+    m_previews->set_rect(painting.rect());
+    show_previews();
 }
 
 void FrmMalovani::enable_input(bool on)

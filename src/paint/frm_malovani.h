@@ -37,6 +37,10 @@ public:
     uint32_t swatch_colour(int i) const;
     bool asking() const { return otazka_pic.visible(); }
 
+    // A painting from the album replaces the canvas and its undo snapshot;
+    // the tool, colours and width stay.
+    void open_painting(const Surface& painting);
+
     // The tool set-up and the icons, as the screen's operations name them.
     void zobraz_ikony();
     void zapni_aktivni_ikonu();

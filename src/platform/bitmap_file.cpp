@@ -3,7 +3,9 @@
 #include "platform/files.h"
 
 #include <SDL.h>
+#include <cairo.h>
 #include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 namespace bafo {
@@ -38,8 +40,14 @@ int load_bitmap(const std::string& path, Surface& out)
 
 bool save_bitmap(const std::string& path, const Surface& s)
 {
+    const std::string b = encode_bitmap(s);
+    return !b.empty() && write_file_atomic(path, b);
+}
+
+std::string encode_bitmap(const Surface& s)
+{
     if (s.empty())
-        return false;
+        return {};
     // Our own writer: 24-bit bottom-up rows, so every reader takes it.
     const uint32_t w = uint32_t(s.width()), h = uint32_t(s.height());
     const uint32_t row = (w * 3 + 3) & ~3u, data = row * h;
@@ -70,7 +78,67 @@ bool save_bitmap(const std::string& path, const Surface& s)
         for (uint32_t pad = w * 3; pad < row; ++pad)
             b.push_back(0);
     }
-    return write_file_atomic(path, b);
+    return b;
+}
+
+namespace {
+
+cairo_status_t append_bytes(void* closure, const unsigned char* data, unsigned int length)
+{
+    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+struct ByteReader {
+    const std::string& bytes;
+    size_t at = 0;
+};
+
+cairo_status_t read_bytes(void* closure, unsigned char* data, unsigned int length)
+{
+    auto* r = static_cast<ByteReader*>(closure);
+    if (r->bytes.size() - r->at < length)
+        return CAIRO_STATUS_READ_ERROR;
+    std::memcpy(data, r->bytes.data() + r->at, length);
+    r->at += length;
+    return CAIRO_STATUS_SUCCESS;
+}
+
+}  // namespace
+
+std::string encode_png(const Surface& s)
+{
+    if (s.empty())
+        return {};
+    // Cairo's RGB24 has our pixel layout; it only reads the pixels here.
+    cairo_surface_t* cs = cairo_image_surface_create_for_data(
+        reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(s.data())), CAIRO_FORMAT_RGB24, s.width(), s.height(),
+        s.stride_bytes());
+    std::string out;
+    if (cairo_surface_write_to_png_stream(cs, append_bytes, &out) != CAIRO_STATUS_SUCCESS)
+        out.clear();
+    cairo_surface_destroy(cs);
+    return out;
+}
+
+bool decode_png(const std::string& bytes, Surface& out)
+{
+    ByteReader reader{bytes};
+    cairo_surface_t* cs = cairo_image_surface_create_from_png_stream(read_bytes, &reader);
+    const bool ok = cairo_surface_status(cs) == CAIRO_STATUS_SUCCESS &&
+                    cairo_image_surface_get_format(cs) == CAIRO_FORMAT_RGB24;
+    if (ok) {
+        cairo_surface_flush(cs);
+        const int w = cairo_image_surface_get_width(cs), h = cairo_image_surface_get_height(cs);
+        const int stride = cairo_image_surface_get_stride(cs);
+        const unsigned char* data = cairo_image_surface_get_data(cs);
+        Surface s(w, h);
+        for (int y = 0; y < h; ++y)
+            std::memcpy(s.row(y), data + size_t(y) * size_t(stride), size_t(w) * 4);
+        out = std::move(s);
+    }
+    cairo_surface_destroy(cs);
+    return ok;
 }
 
 }  // namespace bafo

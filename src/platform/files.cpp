@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <fnmatch.h>
@@ -140,13 +141,17 @@ std::optional<std::string> read_file(const std::string& path)
     return s;
 }
 
-bool write_file_atomic(const std::string& path, const std::string& bytes)
+namespace {
+
+// The bytes in a new temporary beside `target`, safely on disk; "" when not.
+std::string write_temporary(const std::string& target, const std::string& bytes)
 {
-    std::string p = to_slashes(path);
-    std::string tmp = p + ".tmp" + std::to_string(::getpid());
+    // One name per target: a temporary left by a killed run is taken over by
+    // the next write instead of piling up (one copy of the program runs at a time).
+    std::string tmp = target + ".tmp";
     int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0)
-        return false;
+        return {};
     size_t done = 0;
     while (done < bytes.size()) {
         ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -155,17 +160,92 @@ bool write_file_atomic(const std::string& path, const std::string& bytes)
         if (w <= 0) {
             ::close(fd);
             ::unlink(tmp.c_str());
-            return false;
+            return {};
         }
         done += size_t(w);
     }
-    // The old file is replaced only once the new one is safely on disk.
-    if (::fsync(fd) != 0 || ::close(fd) != 0 || ::rename(tmp.c_str(), p.c_str()) != 0) {
+    if (::fsync(fd) != 0 || ::close(fd) != 0) {
         ::unlink(tmp.c_str());
-        return false;
+        return {};
     }
-    trace("file_written " + p);
+    return tmp;
+}
+
+}  // namespace
+
+bool write_file_atomic(const std::string& path, const std::string& bytes)
+{
+    return write_files_atomic({{path, bytes}});
+}
+
+bool write_files_atomic(const std::vector<std::pair<std::string, std::string>>& path_and_bytes)
+{
+    std::vector<std::pair<std::string, std::string>> ready;  // temporary, target
+    auto drop = [&](size_t from) {
+        for (size_t i = from; i < ready.size(); ++i)
+            ::unlink(ready[i].first.c_str());
+    };
+    for (const auto& [path, bytes] : path_and_bytes) {
+        const std::string target = to_slashes(path);
+        std::string tmp = write_temporary(target, bytes);
+        if (tmp.empty()) {
+            drop(0);
+            return false;
+        }
+        ready.emplace_back(std::move(tmp), target);
+    }
+    // The old files are replaced only once every new one is safely on disk.
+    for (size_t i = 0; i < ready.size(); ++i) {
+        if (::rename(ready[i].first.c_str(), ready[i].second.c_str()) != 0) {
+            drop(i);
+            return false;
+        }
+        trace("file_written " + ready[i].second);
+    }
     return true;
+}
+
+bool make_directories(const std::string& dir)
+{
+    const std::string d = to_slashes(dir);
+    for (size_t at = 1; at <= d.size(); ++at) {
+        if (at == d.size() || d[at] == '/')
+            ::mkdir(d.substr(0, at).c_str(), 0755);
+    }
+    struct stat st {};
+    return ::stat(d.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::string pictures_directory()
+{
+    const char* home_env = std::getenv("HOME");
+    const std::string home = home_env ? home_env : "";
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const std::string dirs = (config && *config ? std::string(config) : home + "/.config") + "/user-dirs.dirs";
+    if (auto text = read_file(dirs)) {
+        // Lines such as XDG_PICTURES_DIR="$HOME/Pictures".
+        size_t at = 0;
+        while (at < text->size()) {
+            size_t end = text->find('\n', at);
+            if (end == std::string::npos)
+                end = text->size();
+            std::string line = text->substr(at, end - at);
+            at = end + 1;
+            const std::string key = "XDG_PICTURES_DIR=\"";
+            if (line.compare(0, key.size(), key) != 0)
+                continue;
+            std::string value = line.substr(key.size());
+            const size_t close = value.rfind('"');
+            if (close == std::string::npos)
+                continue;
+            value.resize(close);
+            if (value.compare(0, 5, "$HOME") == 0)
+                value = home + value.substr(5);
+            if (!value.empty() && value[0] == '/')
+                return value;
+        }
+    }
+    return home;
 }
 
 bool copy_file(const std::string& from, const std::string& to)

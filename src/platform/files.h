@@ -5,6 +5,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace bafo {
 
@@ -29,6 +31,15 @@ std::optional<std::string> read_file(const std::string& path);
 void set_read_fault(std::function<bool(const std::string& path)> fails);
 // Written whole or not at all: a temporary beside the target, then rename.
 bool write_file_atomic(const std::string& path, const std::string& bytes);
+// Files that belong together (a painting and its thumbnail): all are written
+// to temporaries and made safe on disk first, then renamed in the order given.
+// A failure before the renames leaves every old file as it was.
+bool write_files_atomic(const std::vector<std::pair<std::string, std::string>>& path_and_bytes);
+// Makes the directory and its parents; true when it is there afterwards.
+bool make_directories(const std::string& dir);
+// Where the desktop keeps the user's pictures, as xdg-user-dir PICTURES
+// answers: XDG_PICTURES_DIR of user-dirs.dirs, else the home directory.
+std::string pictures_directory();
 bool copy_file(const std::string& from, const std::string& to);
 bool delete_file(const std::string& path);
 // Readable and writable by the owner, whatever the source's mode was.

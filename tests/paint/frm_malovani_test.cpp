@@ -144,8 +144,8 @@ TEST_F(Painting, BackReturnsToTheChooserAndADoubleClickEndsNothing)
 {
     tree.add_choosers();
     open_page();
-    fake.click(t += 20, 790, 590);
-    fake.click(t += 30, 790, 590);
+    fake.click(t += 20, 775, 480);
+    fake.click(t += 30, 775, 480);
     run_to(t += 50);
     EXPECT_FALSE(ui::App::get().quitting()) << "a double click ended the program";
     EXPECT_EQ(ui::App::get().active(), g);
