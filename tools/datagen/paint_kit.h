@@ -25,7 +25,7 @@ void easel(cairo_t* cr, double x, double y, double w, double h, bool shadow = tr
 
 // A friendly printer, w wide (about 0.62 w tall) with its bottom centre at
 // (cx, bottom), a sheet with a painting coming out of its front. `face`:
-// 0 none, 1 smiling, -1 sad.
+// 0 none, 1 smiling, -1 sad (an orange light, nothing printed).
 void printer(cairo_t* cr, double cx, double bottom, double w, int face = 0, bool shadow = true);
 void printer_path(cairo_t* cr, double cx, double bottom, double w);
 
