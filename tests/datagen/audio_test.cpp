@@ -151,6 +151,12 @@ const FileLevel kFiles[] = {
     {"BAFO_CS/REC/HUDBA/05.WAV", Level::Voice},
     {"BAFO_CS/REC/HUDBA/06A.WAV", Level::Voice},
     {"BAFO_CS/REC/OMALKY/06A.WAV", Level::Voice},
+    {"BAFO_CS/REC/OMALKY/01.WAV", Level::Voice},
+    {"BAFO_CS/REC/OMALKY/02A.WAV", Level::Voice},
+    {"BAFO_CS/REC/OMALKY/03A.WAV", Level::Voice},
+    {"BAFO_CS/REC/OMALKY/04.WAV", Level::Voice},
+    {"BAFO_CS/REC/OMALKY/05_2.WAV", Level::Voice},
+    {"BAFO_CS/REC/OMALKY/07.WAV", Level::Voice},
 };
 
 // Both generators run twice, into two directories, once for the whole suite.

@@ -584,7 +584,7 @@ struct Button {
     uint32_t colour;
     bool tick;
 };
-constexpr Button kYes = {50.5, 34, 17, 0x4CB944, true};
+constexpr Button kYes = {50.5, 34, 17, question::kYesGreen, true};
 constexpr Button kNo = {50.5, 89, 12.5, pal::red, false};
 
 void bubble_path(cairo_t* c)
@@ -604,44 +604,10 @@ void bubble_path(cairo_t* c)
 
 void paint_button(Canvas& c, const Button& b, const Rect* lit)
 {
-    cairo_t* cr = c.cr();
-    const double r = lit ? b.r + 1 : b.r;
-    uint32_t col = lit ? lighten(b.colour, 0.25) : b.colour;
-    if (lit) {
-        const Box box{double(lit->x), double(lit->y), double(lit->w), double(lit->h)};
-        glow(c, [&](cairo_t* g) { ellipse(g, b.cx, b.cy, r, r); }, pal::glow, 7, 2.0, &box);
-    }
-    paint_shape(cr, [&](cairo_t* g) { ellipse(g, b.cx, b.cy, r, r); },
-                Style{col, 0.35, pal::outline, 2.5, !lit, 2, 0.25});
-    cairo_save(cr);
-    set_rgb(cr, pal::white, 0.45);
-    ellipse(cr, b.cx - r * 0.35, b.cy - r * 0.45, r * 0.35, r * 0.2);
-    cairo_fill(cr);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    // The white sign with a thin dark edge, so it reads on the bright button.
-    auto sign = [&] {
-        if (b.tick) {
-            cairo_move_to(cr, b.cx - r * 0.48, b.cy + r * 0.02);
-            cairo_line_to(cr, b.cx - r * 0.12, b.cy + r * 0.4);
-            cairo_line_to(cr, b.cx + r * 0.5, b.cy - r * 0.38);
-        } else {
-            const double k = r * 0.38;
-            cairo_move_to(cr, b.cx - k, b.cy - k);
-            cairo_line_to(cr, b.cx + k, b.cy + k);
-            cairo_move_to(cr, b.cx + k, b.cy - k);
-            cairo_line_to(cr, b.cx - k, b.cy + k);
-        }
-    };
-    sign();
-    set_rgb(cr, darken(b.colour, 0.45));
-    cairo_set_line_width(cr, r * 0.34 + 2);
-    cairo_stroke(cr);
-    sign();
-    set_rgb(cr, pal::white);
-    cairo_set_line_width(cr, r * 0.34);
-    cairo_stroke(cr);
-    cairo_restore(cr);
+    Box box{};
+    if (lit)
+        box = Box{double(lit->x), double(lit->y), double(lit->w), double(lit->h)};
+    question::round_button(c, b.cx, b.cy, b.r, b.colour, b.tick, lit ? &box : nullptr);
 }
 
 // A small open door: "go home".

@@ -11,6 +11,7 @@
 #include "art.h"
 #include "datagen.h"
 #include "game_frame_art.h"
+#include "paint_kit.h"
 #include "question_art.h"
 
 #include <algorithm>
@@ -585,37 +586,8 @@ IconArt album_icon(const Rect& hot, bool lit)
 {
     const double s = lit ? 1.08 : 1.0;
     const double cx = hot.x + hot.w / 2.0, cy = hot.y + hot.h / 2.0 - 1;
-    const double w = 37 * s, h = 27 * s, x = cx - w / 2, y = cy - h / 2;
-    auto cover = [=](cairo_t* g) { rounded_rect(g, x, y, w, h, 4); };
-    auto draw = [=](cairo_t* cr) {
-        const uint32_t col = lit ? lighten(pal::violet, 0.15) : pal::violet;
-        paint_shape(cr, [=](cairo_t* g) { rounded_rect(g, x + 3, y + 2, w - 2, h - 1, 4); },
-                    Style{0xFFF4E0, 0.2, pal::outline, 2, !lit, 2, 0.25});
-        paint_shape(cr, cover, Style{col, 0.3, pal::outline, 2.2, false});
-        // The spine's rings.
-        for (int i = 0; i < 3; ++i)
-            paint_shape(cr, [=](cairo_t* g) { ellipse(g, x + 2, y + h * (0.25 + 0.25 * i), 2.6 * s, 2.6 * s); },
-                        flat(0xD8DCE6, 1.2));
-        // The photo.
-        const double px = x + w * 0.27, py = y + h * 0.2, pw = w * 0.62, ph = h * 0.6;
-        paint_shape(cr, [=](cairo_t* g) { cairo_rectangle(g, px, py, pw, ph); }, flat(pal::white, 1.6, 0.0));
-        cairo_save(cr);
-        cairo_rectangle(cr, px + 2.5, py + 2.5, pw - 5, ph - 5);
-        cairo_clip(cr);
-        fill_vertical_gradient(cr, px, py, pw, ph, pal::sky_top, 0xD4F1FC);
-        set_rgb(cr, pal::sun);
-        cairo_arc(cr, px + pw * 0.72, py + ph * 0.32, ph * 0.18, 0, 2 * kPi);
-        cairo_fill(cr);
-        set_rgb(cr, pal::grass);
-        ellipse(cr, px + pw * 0.35, py + ph * 1.05, pw * 0.6, ph * 0.45);
-        cairo_fill(cr);
-        cairo_restore(cr);
-        if (lit) {
-            frame::twinkle(cr, x + w, y + 3, 4.5);
-            frame::twinkle(cr, x + w + 1, y + h - 5, 3.5);
-        }
-    };
-    return IconArt{draw, cover};
+    return IconArt{[=](cairo_t* cr) { paint_kit::album_book(cr, cx, cy, s, lit); },
+                   [=](cairo_t* g) { paint_kit::album_cover_path(g, cx, cy, s); }};
 }
 
 // --- the screen -------------------------------------------------------------------
@@ -715,26 +687,7 @@ Canvas bare_screen()
     cairo_rectangle(cr, kCanvas.x + kCanvas.w + 1.5, kCanvas.y, -kCanvas.w - 3, kCanvas.h + 1.5);
     cairo_fill(cr);
     cairo_restore(cr);
-    // The desk.
-    fill_vertical_gradient(cr, 0, kDeskTop, kW, kH - kDeskTop, 0xF0C48A, 0xD9A066);
-    Rng rng(0x0A1C0);
-    cairo_save(cr);
-    cairo_set_line_width(cr, 1.2);
-    for (int i = 0; i < 14; ++i) {
-        const double y = kDeskTop + 8 + i * 8 + rng.range(-2, 2);
-        set_rgb(cr, 0xB27A45, rng.range(0.18, 0.32));
-        cairo_move_to(cr, 0, y);
-        for (double x = 0; x <= kW; x += 40)
-            cairo_line_to(cr, x, y + 1.5 * std::sin(x * 0.013 + i));
-        cairo_stroke(cr);
-    }
-    cairo_restore(cr);
-    set_rgb(cr, pal::outline);
-    cairo_rectangle(cr, 0, kDeskTop - 1, kW, 2.5);
-    cairo_fill(cr);
-    set_rgb(cr, 0xFFE3B8);
-    cairo_rectangle(cr, 0, kDeskTop + 1.5, kW, 1.5);
-    cairo_fill(cr);
+    paint_kit::desk(cr, kDeskTop, kW, kH);
     return c;
 }
 

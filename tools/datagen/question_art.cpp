@@ -71,6 +71,45 @@ Canvas panel_picture(const CardPanel& p, Mouth m, int lit)
 
 }  // namespace
 
+void round_button(Canvas& c, double cx, double cy, double r0, uint32_t colour, bool tick, const Box* lit)
+{
+    cairo_t* cr = c.cr();
+    const double r = lit ? r0 + 1 : r0;
+    uint32_t col = lit ? lighten(colour, 0.25) : colour;
+    if (lit)
+        glow(c, [&](cairo_t* g) { ellipse(g, cx, cy, r, r); }, pal::glow, 7, 2.0, lit);
+    paint_shape(cr, [&](cairo_t* g) { ellipse(g, cx, cy, r, r); }, Style{col, 0.35, pal::outline, 2.5, !lit, 2, 0.25});
+    cairo_save(cr);
+    set_rgb(cr, pal::white, 0.45);
+    ellipse(cr, cx - r * 0.35, cy - r * 0.45, r * 0.35, r * 0.2);
+    cairo_fill(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    // The white sign with a thin dark edge, so it reads on the bright button.
+    auto sign = [&] {
+        if (tick) {
+            cairo_move_to(cr, cx - r * 0.48, cy + r * 0.02);
+            cairo_line_to(cr, cx - r * 0.12, cy + r * 0.4);
+            cairo_line_to(cr, cx + r * 0.5, cy - r * 0.38);
+        } else {
+            const double k = r * 0.38;
+            cairo_move_to(cr, cx - k, cy - k);
+            cairo_line_to(cr, cx + k, cy + k);
+            cairo_move_to(cr, cx + k, cy - k);
+            cairo_line_to(cr, cx - k, cy + k);
+        }
+    };
+    sign();
+    set_rgb(cr, darken(colour, 0.45));
+    cairo_set_line_width(cr, r * 0.34 + 2);
+    cairo_stroke(cr);
+    sign();
+    set_rgb(cr, pal::white);
+    cairo_set_line_width(cr, r * 0.34);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
 void write_card_panel(const std::filesystem::path& dir, const CardPanel& p)
 {
     const Canvas panel = panel_picture(p, Mouth::Closed, -1);

@@ -22,6 +22,12 @@ inline constexpr Place kNoLit = {24, 71, 54, 38};
 // coordinates; `lit` 0 lights yes, 1 lights no, anything else neither.
 void paint_buttons(art::Canvas& layer, int lit);
 
+// One round button: a white tick or cross on `colour`, r px round (cx, cy).
+// Lit, it is a pixel larger, lighter and glows, the glow fading out inside `lit`.
+inline constexpr uint32_t kYesGreen = 0x4CB944;
+void round_button(art::Canvas& c, double cx, double cy, double r, uint32_t colour, bool tick,
+                  const art::Box* lit = nullptr);
+
 }  // namespace datagen::question
 
 namespace datagen::question {
