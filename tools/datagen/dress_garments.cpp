@@ -204,15 +204,21 @@ void hat_cowboy(cairo_t* cr)
     // The crown with a dent in the middle.
     piece(cr, [](cairo_t* g) {
         cairo_move_to(g, -40, -230);
-        cairo_curve_to(g, -44, -256, -40, -274, -24, -274);
-        cairo_curve_to(g, -12, -274, -8, -264, 0, -264);
-        cairo_curve_to(g, 8, -264, 12, -274, 24, -274);
-        cairo_curve_to(g, 40, -274, 44, -256, 40, -230);
+        cairo_curve_to(g, -44, -258, -40, -284, -20, -284);
+        cairo_curve_to(g, -8, -284, -6, -282, 0, -282);
+        cairo_curve_to(g, 6, -282, 8, -284, 20, -284);
+        cairo_curve_to(g, 40, -284, 44, -258, 40, -230);
         cairo_close_path(g);
     }, leather, [](cairo_t* c) {
         set_rgb(c, 0x5A3418);
         cairo_rectangle(c, -50, -244, 100, 9);
         cairo_fill(c);
+        // The crease down the crown.
+        set_rgb(c, darken(0xB87838, 0.3));
+        cairo_set_line_width(c, 2);
+        cairo_move_to(c, 0, -280);
+        cairo_curve_to(c, -4, -268, 4, -258, 0, -246);
+        cairo_stroke(c);
     });
     // The brim curls up at both sides.
     piece(cr, [](cairo_t* g) {
@@ -325,7 +331,7 @@ void hat_pirate(cairo_t* cr)
     piece(cr, [](cairo_t* g) {
         cairo_move_to(g, -68, -232);
         cairo_curve_to(g, -64, -254, -46, -262, -30, -258);
-        cairo_curve_to(g, -20, -276, 20, -276, 30, -258);
+        cairo_curve_to(g, -20, -292, 20, -292, 30, -258);
         cairo_curve_to(g, 46, -262, 64, -254, 68, -232);
         cairo_curve_to(g, 40, -222, -40, -222, -68, -232);
         cairo_close_path(g);
@@ -367,7 +373,7 @@ void hat_flowers(cairo_t* cr)
         cairo_stroke(c);
     };
     piece(cr, [](cairo_t* g) { ellipse(g, 0, -230, 67, 11); }, straw, weave);
-    piece(cr, [](cairo_t* g) { dome_path(g, -230, -268, -10); }, straw, weave);
+    piece(cr, [](cairo_t* g) { dome_path(g, -230, -283, -10); }, straw, weave);
     piece(cr, [](cairo_t* g) { rounded_rect(g, -56, -243, 112, 11, 4); }, 0x7FC8F8);
     blossom(cr, -30, -242, 10, 0xFF8FC7);
     blossom(cr, -10, -246, 8, pal::white);
