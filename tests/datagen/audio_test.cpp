@@ -151,6 +151,7 @@ const FileLevel kFiles[] = {
     {"BAFO_CS/REC/HUDBA/05.WAV", Level::Voice},
     {"BAFO_CS/REC/HUDBA/06A.WAV", Level::Voice},
     {"BAFO_CS/REC/OMALKY/06A.WAV", Level::Voice},
+    {"BAFO_CS/REC/OBLEKANI.WAV", Level::Voice},
 };
 
 // Both generators run twice, into two directories, once for the whole suite.
