@@ -73,28 +73,6 @@ void soft_shadow(cairo_t* cr, double cx, double cy, double rx, double ry, double
     cairo_restore(cr);
 }
 
-void line(cairo_t* cr, double x0, double y0, double x1, double y1, uint32_t c, double w)
-{
-    cairo_save(cr);
-    set_rgb(cr, c);
-    cairo_set_line_width(cr, w);
-    cairo_move_to(cr, x0, y0);
-    cairo_line_to(cr, x1, y1);
-    cairo_stroke(cr);
-    cairo_restore(cr);
-}
-
-// A seam of short dashes.
-void stitches_line(cairo_t* cr, double x0, double y0, double x1, double y1)
-{
-    cairo_save(cr);
-    const double dash[2] = {4, 3};
-    cairo_set_dash(cr, dash, 2, 0);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-    line(cr, x0, y0, x1, y1, pal::outline, 1.3);
-    cairo_restore(cr);
-}
-
 void blossom_wall(cairo_t* cr, double cx, double cy, uint32_t petals);
 void rat(cairo_t* cr, double cx, double y);
 
@@ -488,7 +466,10 @@ void sewing_table(cairo_t* cr)
         cairo_line_to(g, mx + 70, my + 10);
         cairo_close_path(g);
     }, flat(0xFF8FC7, 2, 0.2));
-    stitches_line(cr, mx + 66, my + 1, mx + 150, my - 1);
+    stitches(cr, [=](cairo_t* g) {
+        cairo_move_to(g, mx + 66, my + 1);
+        cairo_line_to(g, mx + 150, my - 1);
+    }, pal::outline, 1.3);
     // The hand wheel, a dial and the thread spool on top.
     paint_shape(cr, [=](cairo_t* g) { ellipse(g, mx + 140, my - 36, 9, 16); }, solid(0xD0D4DC, 2.5));
     paint_shape(cr, [=](cairo_t* g) { ellipse(g, mx + 40, my - 44, 7, 7); }, flat(pal::white, 2));

@@ -7,6 +7,7 @@
 #include "art.h"
 
 #include <array>
+#include <cstdint>
 
 namespace datagen::dress {
 
@@ -44,5 +45,9 @@ void draw_garment(cairo_t* cr, Category c, int n);
 // The garment's bitmap: its own pixels opaque, everything else the key colour
 // (no pixel blends the two). Throws if the drawing reaches the bitmap's edge.
 art::Canvas garment_picture(Category c, int n);
+
+// Drawing helpers of the room and the wardrobe: a plain line, and a seam of short dashes along a path.
+void line(cairo_t* cr, double x0, double y0, double x1, double y1, uint32_t colour, double width);
+void stitches(cairo_t* cr, const art::PathFn& path, uint32_t colour, double width = 1.6);
 
 }  // namespace datagen::dress

@@ -40,17 +40,6 @@ void piece(cairo_t* cr, const PathFn& path, uint32_t fill, const std::function<v
     }
 }
 
-void line(cairo_t* cr, double x0, double y0, double x1, double y1, uint32_t c, double w)
-{
-    cairo_save(cr);
-    set_rgb(cr, c);
-    cairo_set_line_width(cr, w);
-    cairo_move_to(cr, x0, y0);
-    cairo_line_to(cr, x1, y1);
-    cairo_stroke(cr);
-    cairo_restore(cr);
-}
-
 void disc(cairo_t* cr, double x, double y, double r, uint32_t c, bool outlined = false)
 {
     if (outlined)
@@ -60,19 +49,6 @@ void disc(cairo_t* cr, double x, double y, double r, uint32_t c, bool outlined =
         ellipse(cr, x, y, r, r);
         cairo_fill(cr);
     }
-}
-
-void stitches(cairo_t* cr, const PathFn& path, uint32_t c, double w = 1.6)
-{
-    cairo_save(cr);
-    path(cr);
-    set_rgb(cr, c);
-    cairo_set_line_width(cr, w);
-    const double dash[2] = {4, 3};
-    cairo_set_dash(cr, dash, 2, 0);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-    cairo_stroke(cr);
-    cairo_restore(cr);
 }
 
 void star(cairo_t* cr, double x, double y, double r, uint32_t c, double turn = 0)
@@ -1451,6 +1427,30 @@ const Draw kDraw[4][kItems] = {
 };
 
 }  // namespace
+
+void line(cairo_t* cr, double x0, double y0, double x1, double y1, uint32_t colour, double width)
+{
+    cairo_save(cr);
+    set_rgb(cr, colour);
+    cairo_set_line_width(cr, width);
+    cairo_move_to(cr, x0, y0);
+    cairo_line_to(cr, x1, y1);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
+void stitches(cairo_t* cr, const PathFn& path, uint32_t colour, double width)
+{
+    cairo_save(cr);
+    path(cr);
+    set_rgb(cr, colour);
+    cairo_set_line_width(cr, width);
+    const double dash[2] = {4, 3};
+    cairo_set_dash(cr, dash, 2, 0);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
 
 void draw_garment(cairo_t* cr, Category c, int n)
 {
