@@ -157,6 +157,7 @@ const FileLevel kFiles[] = {
     {"BAFO_CS/REC/OMALKY/04.WAV", Level::Voice},
     {"BAFO_CS/REC/OMALKY/05_2.WAV", Level::Voice},
     {"BAFO_CS/REC/OMALKY/07.WAV", Level::Voice},
+    {"BAFO_CS/REC/OBLEKANI.WAV", Level::Voice},
 };
 
 // Both generators run twice, into two directories, once for the whole suite.
