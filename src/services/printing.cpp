@@ -23,6 +23,7 @@ std::string panel_file(const std::string& name)
 }
 
 constexpr uint32_t kInk = 0x3B2A20, kChosen = 0xFFE98A;
+constexpr const char* kNoPrinter = "Принтера нет";
 constexpr int kKeyEnter = 13, kKeyEscape = 27, kKeyUp = 38, kKeyDown = 40;
 
 Rect local(const Rect& r)
@@ -102,7 +103,10 @@ public:
             Surface none;
             if (load_bitmap(panel_file("ZADNA.BMP"), none) == kBitmapOk)
                 m_card.blit(none, none.rect(), kListX, kListY);
-            draw_text(m_card, kListX, local(kPrintYes).y + 24, "Принтера нет", TextStyle{24, kInk, true});
+            const TextStyle words{20, kInk, true};
+            int w = 0, h = 0;
+            text_size(kNoPrinter, words, w, h);
+            draw_text(m_card, kListX, local(kPrintYes).y + (kPrintYes.h - h) / 2, kNoPrinter, words);
         } else if (!m_yes.empty()) {
             m_card.blit(m_yes, m_yes.rect(), local(kPrintYes).x, local(kPrintYes).y);
         }
