@@ -17,11 +17,12 @@ constexpr double kPi = std::numbers::pi;
 enum Gm {
     Celesta = 8, Glockenspiel = 9, MusicBox = 10, Vibraphone = 11, Marimba = 12, Xylophone = 13,
     AcousticBass = 32, SlapBass = 36, Pizzicato = 45, Harp = 46, Timpani = 47, Strings = 48,
-    Trumpet = 56, Tuba = 58, BrassSection = 61,
+    Trumpet = 56, Tuba = 58, BrassSection = 61, Bassoon = 70, Clarinet = 71, Piccolo = 72, Flute = 73,
+    Whistle = 78, Kalimba = 108,
 };
 enum Drum {
     Kick = 36, Snare = 38, Clap = 39, ClosedHat = 42, OpenHat = 46, Crash = 49, Tambourine = 54,
-    Splash = 55, Cabasa = 69, Triangle = 81,
+    Splash = 55, Cowbell = 56, Cabasa = 69, WoodBlockHigh = 76, WoodBlockLow = 77, Triangle = 81,
 };
 
 void hit(Score& s, int key, double beat, int velocity)
@@ -79,6 +80,47 @@ Sound blower(double len)
     shape(s, [len](double t) { return std::min({1.0, t / 0.02, (len - t) / 0.05}); });
     return s;
 }
+
+// A spring's "boing": a soft tone wobbling round its pitch as it dies away.
+Sound boing(double pitch, double len = 0.45)
+{
+    Sound s = tone(len, [pitch](double t) { return pitch * (1 + 0.28 * std::exp(-t / 0.16) * std::sin(2 * kPi * 13 * t)); },
+                   Wave::Soft);
+    shape(s, [](double t) { return attack_decay(t, 0.004, 0.13); });
+    return s;
+}
+
+// A slide whistle from one pitch to another.
+Sound slide(double len, double from, double to)
+{
+    Sound s = tone(len, [=](double t) { return (from + (to - from) * std::clamp(t / len, 0.0, 1.0)) * (1 + 0.01 * std::sin(2 * kPi * 6 * t)); },
+                   Wave::Soft);
+    shape(s, [len](double t) { return std::min({1.0, t / 0.03, (len - t) / 0.05}); });
+    return s;
+}
+
+// Air rushing past: noise swept up and down once.
+Sound whoosh(double len, uint32_t seed)
+{
+    Sound w = noise(len, seed);
+    filter(w, Filter::Bandpass, [len](double t) { return 500 * std::pow(5.0, std::sin(kPi * t / len)); }, 1.2);
+    shape(w, [len](double t) {
+        const double v = std::sin(kPi * std::clamp(t / len, 0.0, 1.0));
+        return v * v;
+    });
+    return w;
+}
+
+// A soft bump of something landing.
+Sound thud(double from = 110)
+{
+    Sound s = tone(0.2, [from](double t) { return 55 + from * std::exp(-t / 0.03); });
+    shape(s, [](double t) { return attack_decay(t, 0.002, 0.05); });
+    return s;
+}
+
+// The tune of a score, mixed into out from `at`.
+void play_at(Sound& out, const Score& s, double at, double gain = 1.0) { mix(out, to_mono(render(s)), at, gain); }
 
 }  // namespace
 
@@ -277,6 +319,86 @@ Sound sound_stars(double seconds)
         hit(s, Triangle, b, 70);
     hit(s, Splash, 4, 55);
     return fit(render(s), seconds);
+}
+
+// A tiptoe marimba while he gets ready, a slide whistle up as he goes over,
+// a boing at each wobble, a whoosh as he flips back and a glockenspiel
+// "ta-da" when he lands.
+Sound sound_handstand(double seconds, double tip, const std::vector<double>& wobbles, double flip, double landing)
+{
+    Sound out = silence(seconds + 0.35);
+    Score bed;
+    bed.bpm = 132;
+    bed.tail = 0.6;
+    bed.stereo = false;
+    bed.mix = {{1, 100, 64, 40, 0}, {2, 90, 64, 30, 0}};
+    add_line(bed, 1, Marimba, 0, 95, "G4:0.5 C5 E5 G5:1", 0.7);
+    add_line(bed, 2, Pizzicato, 0, 90, "C3:1 G2", 0.6);
+    play_at(out, bed, 0);
+    mix(out, slide(0.3, 380, 980), tip, 0.35);
+    for (size_t i = 0; i < wobbles.size(); ++i)
+        mix(out, boing(i % 2 ? 330 : 262), wobbles[i], 0.5);
+    Score roll;
+    roll.bpm = 120;
+    roll.tail = 0.2;
+    roll.stereo = false;
+    roll.mix = {{kDrums, 80, 64, 30, 0}};
+    for (double b = 0; b < 2 * (flip - tip - 0.3) - 0.1; b += 0.25)
+        hit(roll, Snare, b, int(40 + 20 * b / (2 * (flip - tip))));
+    play_at(out, roll, tip + 0.3, 0.6);
+    mix(out, whoosh(landing - flip, 41), flip, 0.6);
+    mix(out, thud(), landing, 0.8);
+    Score tada;
+    tada.bpm = 150;
+    tada.tail = 1.0;
+    tada.stereo = false;
+    tada.mix = {{1, 110, 64, 45, 0}, {2, 90, 64, 45, 0}, {kDrums, 90, 64, 40, 0}};
+    add_line(tada, 1, Glockenspiel, 0, 105, "C6:0.25 E6 G6 C7:1.5", 0.9);
+    add_line(tada, 2, Marimba, 0.75, 95, "C5+E5+G5:1.5", 0.9);
+    hit(tada, Splash, 0, 70);
+    hit(tada, Triangle, 0.75, 70);
+    play_at(out, tada, landing + 0.05);
+    return fit(out, seconds);
+}
+
+// Knocks as the drawer rattles, a wooden slide as it opens, a boing for the
+// sock puppet, a slide whistle for the thrown sock, a plop as it lands, then
+// a bouncy xylophone laugh.
+Sound sound_drawer(double seconds, const std::vector<double>& rattles, double opening, double pop, double throw_at,
+                   double landing, double laugh)
+{
+    Sound out = silence(seconds + 0.35);
+    Score knock;
+    knock.bpm = 60;
+    knock.tail = 0.3;
+    knock.stereo = false;
+    knock.mix = {{kDrums, 100, 64, 20, 0}, {1, 90, 64, 30, 0}};
+    for (double t : rattles) {
+        hit(knock, WoodBlockLow, t, 90);
+        hit(knock, WoodBlockHigh, t + 0.08, 80);
+    }
+    if (!rattles.empty())
+        add_line(knock, 1, Bassoon, rattles.front(), 85, "G3:0.2 C4:0.3", 0.8);
+    play_at(out, knock, 0);
+    Sound slide_out = noise(pop - opening, 61);
+    const double len = pop - opening;
+    filter(slide_out, Filter::Bandpass, [len](double t) { return 500 + 700 * t / len; }, 3);
+    shape(slide_out, [len](double t) { return std::min({1.0, t / 0.03, (len - t) / 0.04}); });
+    mix(out, slide_out, opening, 0.7);
+    mix(out, boing(392), pop, 0.55);
+    Sound up = slide(landing - throw_at, 520, 1250);
+    mix(out, up, throw_at, 0.3);
+    mix(out, thud(260), landing, 0.7);
+    Score giggle;
+    giggle.bpm = 150;
+    giggle.tail = 0.9;
+    giggle.stereo = false;
+    giggle.mix = {{1, 105, 64, 40, 0}, {2, 90, 64, 40, 0}, {3, 90, 64, 30, 0}};
+    add_line(giggle, 1, Xylophone, 0, 100, "G5:0.25 E5 G5 E5 A5 F5 A5 F5 G5:0.5 C6:1", 0.6);
+    add_line(giggle, 2, Pizzicato, 0, 90, "C4:0.5 G3 F3 G3 C4:1", 0.6);
+    add_line(giggle, 3, Marimba, 2.5, 90, "C5+E5+G5:1.2", 0.9);
+    play_at(out, giggle, laugh);
+    return fit(out, seconds);
 }
 
 }  // namespace datagen::clips

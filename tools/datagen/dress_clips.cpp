@@ -1,0 +1,837 @@
+// The five funny clips of the dress-up screen: little films in the tailor's
+// room, each in a stitched felt frame with a button in every corner, so that
+// it reads as a picture of its own over the screen. Bafo is the undressed
+// puppy of the screen; the scenes are built from a handful of drawings
+// ("shots") that the script shows in any order, so holds and loops cost no
+// extra frames in the video.
+#include "clips.h"
+#include "datagen.h"
+#include "pictures_kit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+namespace datagen::clips {
+
+namespace {
+
+using namespace art;
+using pics::eye;
+using pics::shape;
+
+constexpr double kPi = 3.14159265358979323846;
+
+// 400 x 300, like the smaller celebrations: big enough for Bafo to read at a
+// glance, small enough that five clips stay light in the tree.
+constexpr int kW = 400, kH = 300;
+constexpr double kBand = 12;    // the felt frame
+constexpr double kWall = 200;   // where the wall meets the floor
+constexpr double kGround = 262; // where Bafo stands
+constexpr double kScale = 0.6;  // Bafo about 165 px tall
+
+// --- a film: its drawings and the order they play in ------------------------
+
+template <class Shot>
+struct Film {
+    std::vector<Shot> shots;
+    std::vector<Entry> plays;
+
+    int shoot(const Shot& s, int ms)
+    {
+        shots.push_back(s);
+        plays.push_back({int(shots.size()) - 1, ms});
+        return int(shots.size()) - 1;
+    }
+    void again(int shot, int ms) { plays.push_back({shot, ms}); }
+    // When the next entry starts, in seconds from the start of the clip.
+    double now() const
+    {
+        int t = 0;
+        for (const auto& e : plays)
+            t += e.ms;
+        return t / 1000.0;
+    }
+};
+
+// --- the room and the frame ------------------------------------------------
+
+Canvas film_frame();
+
+// Warm striped wallpaper and a honey floor; the picture kit's room pieces are
+// laid out for the 640-wide pictures, so they are centred on this box.
+void paint_room(Canvas& c, uint64_t seed)
+{
+    cairo_t* cr = c.cr();
+    cairo_save(cr);
+    cairo_translate(cr, -(pics::kW - kW) / 2.0, 0);
+    pics::wallpaper(cr, kWall, 0xF4C48A, 0xFADDB4, 0);
+    Rng rng(seed);
+    pics::wood_floor(cr, rng, kWall, 0xC98A52);
+    cairo_restore(cr);
+}
+
+// Raspberry felt with a cream running stitch, rounded inside, a shadow falling
+// onto the picture, and a yellow button sewn on at each corner.
+Canvas film_frame()
+{
+    Canvas f(kW, kH, Canvas::Format::Alpha);
+    cairo_t* cr = f.cr();
+    const double r = 16;
+    auto inner = [&](cairo_t* k) { rounded_rect(k, kBand, kBand, kW - 2 * kBand, kH - 2 * kBand, r); };
+    set_rgb(cr, 0xD8485A);
+    cairo_paint(cr);
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    inner(cr);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    // The picture lies a little below the felt.
+    cairo_save(cr);
+    inner(cr);
+    cairo_clip(cr);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_rectangle(cr, 0, 0, kW, kH);
+    rounded_rect(cr, kBand + 4, kBand + 4, kW - 2 * kBand, kH - 2 * kBand, r);
+    set_rgb(cr, 0x1A0F08, 0.25);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    cairo_save(cr);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    set_rgb(cr, pal::cream);
+    cairo_set_line_width(cr, 2);
+    const double dash[] = {7, 5};
+    cairo_set_dash(cr, dash, 2, 0);
+    rounded_rect(cr, kBand / 2, kBand / 2, kW - kBand, kH - kBand, r + kBand / 2);
+    cairo_stroke(cr);
+    cairo_set_dash(cr, nullptr, 0, 0);
+    set_rgb(cr, pal::outline);
+    cairo_set_line_width(cr, 3);
+    inner(cr);
+    cairo_stroke(cr);
+    cairo_rectangle(cr, 1, 1, kW - 2, kH - 2);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    for (double x : {kBand, kW - kBand})
+        for (double y : {kBand, kH - kBand}) {
+            paint_shape(cr, [=](cairo_t* k) { ellipse(k, x, y, 10, 10); }, Style{pal::tag, 0.45, pal::outline, 2});
+            cairo_save(cr);
+            set_rgb(cr, darken(pal::tag, 0.45));
+            for (int i = 0; i < 4; ++i) {
+                cairo_arc(cr, x + (i % 2 ? 3 : -3), y + (i / 2 ? 3 : -3), 1.6, 0, 2 * kPi);
+                cairo_fill(cr);
+            }
+            cairo_restore(cr);
+        }
+    return f;
+}
+
+// A clip of the dress-up screen: the shots over the scenery, in the frame,
+// in the middle of the picture area.
+template <class Shot>
+Clip make_film(const char* name, const Film<Shot>& film, void (*paint)(Canvas&), void (*draw)(cairo_t*, const Shot&))
+{
+    Clip c;
+    c.name = name;
+    c.folder = kDressFolder;
+    c.w = kW;
+    c.h = kH;
+    c.left = (kAreaW - kW) / 2;
+    c.top = (kAreaH - kH) / 2;
+    c.frames = int(film.shots.size());
+    c.plays = film.plays;
+    c.prepare = [shots = film.shots, paint, draw] {
+        auto bg = scenery(kW, kH, paint);
+        auto frame = std::make_shared<Canvas>(film_frame());
+        return Painter([shots, bg, frame, draw](Canvas& cv, int f) {
+            cv.paste(*bg, 0, 0);
+            draw(cv.cr(), shots.at(size_t(f)));
+            cv.paste(*frame, 0, 0);
+        });
+    };
+    return c;
+}
+
+// --- Bafo -------------------------------------------------------------------
+
+// What a shot asks of him; drawn at kScale, feet on the floor at (x, kGround - hop).
+struct Pup {
+    double x = 200, hop = 0, stretch = 1, lean = 0;
+    double ground = kGround;
+    BafoPose pose = arms(0.4, 0.4);
+    Eyes eyes = Eyes::Open;
+    Mouth mouth = Mouth::Closed;
+    double look = 0, tail = 0;
+};
+
+Bafo body_of(const Pup& p)
+{
+    Bafo b;
+    b.x = p.x;
+    b.y = p.ground - p.hop;
+    b.scale = kScale;
+    b.eyes = p.eyes;
+    b.mouth = p.mouth;
+    b.look = p.look;
+    b.tail = p.tail;
+    b.ground_shadow = false;
+    return b;
+}
+
+void draw_pup(cairo_t* cr, const Pup& p)
+{
+    ground_shadow(cr, p.x, p.ground - 1, 50 * std::clamp(1 - p.hop / 120, 0.5, 1.0));
+    bafo(cr, body_of(p), p.pose, p.stretch, p.lean);
+}
+
+// The top of his head (the middle of the crown, under the tuft).
+void crown_of(const Pup& p, double& x, double& y)
+{
+    x = p.x + std::sin(p.lean) * 250 * kScale * p.stretch;
+    y = p.ground - p.hop - 252 * kScale * p.stretch * std::cos(p.lean);
+}
+
+// A bright "!" of surprise.
+[[maybe_unused]] void surprise_mark(cairo_t* cr, double x, double y)
+{
+    paint_shape(cr, [=](cairo_t* k) {
+        cairo_move_to(k, x - 6, y - 30);
+        cairo_line_to(k, x + 6, y - 30);
+        cairo_line_to(k, x + 3, y - 6);
+        cairo_line_to(k, x - 3, y - 6);
+        cairo_close_path(k);
+        ellipse(k, x, y + 3, 4.5, 4.5);
+    }, Style{pal::sun, 0.3, pal::outline, 2.2});
+}
+
+// Little arcs beside him when he shakes with laughter.
+void giggle_lines(cairo_t* cr, double x, double y, double phase)
+{
+    cairo_save(cr);
+    set_rgb(cr, pal::outline, 0.8);
+    cairo_set_line_width(cr, 2.4);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (int side : {-1, 1})
+        for (int k = 0; k < 2; ++k) {
+            const double r = 12 + k * 8 + 3 * phase;
+            cairo_new_sub_path(cr);
+            if (side < 0)
+                cairo_arc(cr, x - 62, y, r, kPi * 0.8, kPi * 1.2);
+            else
+                cairo_arc(cr, x + 62, y, r, -kPi * 0.2, kPi * 0.2);
+            cairo_stroke(cr);
+        }
+    cairo_restore(cr);
+}
+
+
+// --- furniture of the tailor's room ------------------------------------------
+
+// A tailor's dress form on its tripod, a tape measure round its neck.
+void dress_form(cairo_t* cr, double x, double ground)
+{
+    cairo_save(cr);
+    set_rgb(cr, pal::outline);
+    cairo_set_line_width(cr, 3);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (double dx : {-22.0, 0.0, 22.0}) {
+        cairo_move_to(cr, x, ground - 40);
+        cairo_line_to(cr, x + dx, ground - (dx == 0 ? 6 : 0));
+    }
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    shape(cr, [=](cairo_t* k) { rounded_rect(k, x - 3, ground - 72, 6, 40, 3); }, 0x8A5530, 2, false);
+    auto torso = [=](cairo_t* k) {
+        cairo_move_to(k, x - 10, ground - 170);
+        cairo_curve_to(k, x - 36, ground - 166, x - 34, ground - 140, x - 26, ground - 124);
+        cairo_curve_to(k, x - 20, ground - 110, x - 30, ground - 86, x - 24, ground - 72);
+        cairo_line_to(k, x + 24, ground - 72);
+        cairo_curve_to(k, x + 30, ground - 86, x + 20, ground - 110, x + 26, ground - 124);
+        cairo_curve_to(k, x + 34, ground - 140, x + 36, ground - 166, x + 10, ground - 170);
+        cairo_close_path(k);
+    };
+    shape(cr, torso, 0xF2A9B8, 2.5, true, 0.3);
+    shape(cr, [=](cairo_t* k) { rounded_rect(k, x - 6, ground - 182, 12, 13, 4); }, 0x8A5530, 2, false);
+    // The tape measure: yellow, with ticks, hanging down both sides.
+    for (int side : {-1, 1}) {
+        cairo_save(cr);
+        cairo_move_to(cr, x + side * 9, ground - 168);
+        cairo_curve_to(cr, x + side * 16, ground - 150, x + side * 12, ground - 128, x + side * 14, ground - 104);
+        cairo_set_line_width(cr, 9);
+        set_rgb(cr, pal::outline);
+        cairo_stroke_preserve(cr);
+        cairo_set_line_width(cr, 6);
+        set_rgb(cr, pal::sun);
+        cairo_stroke(cr);
+        cairo_restore(cr);
+    }
+}
+
+// Rolls of cloth leaning on the wall.
+void cloth_rolls(cairo_t* cr, double x, double ground)
+{
+    const uint32_t colours[] = {0x6FB3E0, 0x9B6BD3, 0x7CCB5B};
+    for (int i = 0; i < 3; ++i) {
+        const double bx = x + i * 16, h = 96 - i * 14;
+        cairo_save(cr);
+        cairo_translate(cr, bx, ground);
+        cairo_rotate(cr, -0.12 + i * 0.06);
+        shape(cr, [=](cairo_t* k) { rounded_rect(k, -9, -h, 18, h, 6); }, colours[i], 2.2, true, 0.35);
+        set_rgb(cr, lighten(colours[i], 0.4), 0.9);
+        for (double y = -h + 10; y < -4; y += 12) {
+            cairo_rectangle(cr, -7, y, 14, 3);
+            cairo_fill(cr);
+        }
+        shape(cr, [=](cairo_t* k) { ellipse(k, 0, -h, 9, 4); }, lighten(colours[i], 0.25), 2, false);
+        cairo_restore(cr);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// STOJKA: Bafo stands on his head on a gym mat, arms out, wobbling and
+// kicking, then tips over onto his feet and cheers.
+
+constexpr double kMatTop = 254;  // where his feet rest on the mat
+
+void mat_front(cairo_t* cr)
+{
+    auto face = [](cairo_t* k) {
+        cairo_move_to(k, 84, 262);
+        cairo_line_to(k, 316, 262);
+        cairo_line_to(k, 316, 270);
+        cairo_curve_to(k, 316, 276, 312, 278, 306, 278);
+        cairo_line_to(k, 94, 278);
+        cairo_curve_to(k, 88, 278, 84, 276, 84, 270);
+        cairo_close_path(k);
+    };
+    shape(cr, face, 0x3A73C4, 2.5, false, 0.1);
+    cairo_save(cr);
+    set_rgb(cr, pal::cream);
+    cairo_set_line_width(cr, 1.6);
+    const double dash[] = {5, 4};
+    cairo_set_dash(cr, dash, 2, 0);
+    cairo_move_to(cr, 90, 270);
+    cairo_line_to(cr, 310, 270);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
+void paint_gym(Canvas& c)
+{
+    paint_room(c, 501);
+    cairo_t* cr = c.cr();
+    dress_form(cr, 52, 262);
+    cloth_rolls(cr, 336, 250);
+    ground_shadow(cr, 200, 274, 124, 0.25);
+    shape(cr, [](cairo_t* k) {
+        cairo_move_to(k, 100, 240);
+        cairo_line_to(k, 300, 240);
+        cairo_curve_to(k, 308, 240, 316, 254, 316, 262);
+        cairo_line_to(k, 84, 262);
+        cairo_curve_to(k, 84, 254, 92, 240, 100, 240);
+        cairo_close_path(k);
+    }, 0x5B9BEF, 2.5, false, 0.2);
+    cairo_save(cr);
+    set_rgb(cr, pal::cream);
+    cairo_set_line_width(cr, 1.6);
+    const double dash[] = {5, 4};
+    cairo_set_dash(cr, dash, 2, 0);
+    cairo_move_to(cr, 104, 245);
+    cairo_line_to(cr, 296, 245);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    mat_front(cr);
+}
+
+struct Tumble {
+    Pup pup;
+    // Turned: drawn about his middle, which is at (mx, my); upright shots
+    // stand at pup.x on the mat.
+    bool turned = false;
+    double turn = 0, mx = 200, my = 0;
+    double sparkle = -1;  // 0..1: the cheer's twinkles
+};
+
+// His middle, 130 units above his feet; on his head his crown rests on the mat.
+constexpr double kMiddle = 130;
+constexpr double kCrownX = 200, kCrownY = 257;
+
+Tumble upright(const Pup& p)
+{
+    Tumble t;
+    t.pup = p;
+    t.pup.ground = kMatTop;
+    return t;
+}
+
+// On his head, tilted by `sway` about his crown, arms out for balance.
+Tumble on_head(double sway, int kick, Mouth mouth)
+{
+    Tumble t;
+    t.turned = true;
+    t.turn = kPi + sway;
+    t.mx = kCrownX - (262 - kMiddle) * kScale * std::sin(t.turn);
+    t.my = kCrownY + (262 - kMiddle) * kScale * std::cos(t.turn);
+    t.pup.pose = arms(1.5 - sway, 1.5 + sway);
+    t.pup.pose.arm_len[0] = t.pup.pose.arm_len[1] = 56;
+    for (int i = 0; i < 2; ++i) {
+        t.pup.pose.foot_dx[i] = (i == 0 ? -12 : 12);
+        t.pup.pose.foot_dy[i] = (kick == i) ? -18 : 4;
+    }
+    t.pup.mouth = mouth;
+    t.pup.tail = kick == 0 ? 1 : -1;
+    return t;
+}
+
+// Part way round: from standing (or his head) to his head (or his feet).
+Tumble rolling(double turn, double from_x, double to_x, double u)
+{
+    Tumble t;
+    t.turned = true;
+    t.turn = turn;
+    const double stand_y = kMatTop - kMiddle * kScale;
+    t.mx = from_x + (to_x - from_x) * u;
+    t.my = stand_y - 26 * std::sin(kPi * u);
+    t.pup.pose = arms(2.4, 2.4);
+    t.pup.pose.arm_len[0] = t.pup.pose.arm_len[1] = 56;
+    t.pup.pose.foot_dy[0] = t.pup.pose.foot_dy[1] = -8;
+    t.pup.pose.foot_dx[0] = -6;
+    t.pup.pose.foot_dx[1] = 6;
+    t.pup.eyes = Eyes::Closed;
+    t.pup.mouth = Mouth::Round;
+    return t;
+}
+
+void draw_tumble(cairo_t* cr, const Tumble& t)
+{
+    if (!t.turned) {
+        draw_pup(cr, t.pup);
+    } else {
+        ground_shadow(cr, t.mx, kMatTop - 1, 44, 0.2);
+        cairo_save(cr);
+        cairo_translate(cr, t.mx, t.my);
+        cairo_rotate(cr, t.turn);
+        Pup p = t.pup;
+        p.x = 0;
+        p.ground = kMiddle * kScale;
+        p.hop = 0;
+        bafo(cr, body_of(p), p.pose, p.stretch, p.lean);
+        cairo_restore(cr);
+    }
+    // The mat's soft front edge hides the tuft pressed into it.
+    mat_front(cr);
+    if (t.sparkle >= 0) {
+        const double spots[][2] = {{-110, -150}, {105, -160}, {-80, -200}, {86, -196}, {-128, -90}, {130, -96}};
+        const uint32_t colours[] = {pal::sun, pal::pink, pal::white, pal::sun, pal::pink, pal::glow};
+        for (int i = 0; i < 6; ++i) {
+            const double r = 11 * std::sin(kPi * std::fmod(t.sparkle + i * 0.29, 1.0));
+            twinkle(cr, t.pup.x + spots[i][0], kMatTop + spots[i][1], r, colours[i]);
+        }
+    }
+}
+
+Clip make_handstand()
+{
+    Film<Tumble> film;
+    const double x0 = 188, x1 = 214;
+    Pup stand;
+    stand.x = x0;
+    stand.mouth = Mouth::Half;
+    film.shoot(upright(stand), 450);
+    Pup ready = stand;
+    ready.pose = arms(2.7, 2.7);
+    ready.pose.arm_len[0] = ready.pose.arm_len[1] = 58;
+    ready.eyes = Eyes::Happy;
+    ready.mouth = Mouth::Open;
+    ready.stretch = 1.05;
+    film.shoot(upright(ready), 260);
+    Pup crouch = ready;
+    crouch.stretch = 0.86;
+    crouch.mouth = Mouth::Closed;
+    crouch.pose = arms(2.9, 2.9);
+    film.shoot(upright(crouch), 200);
+    const double tip = film.now();
+    // Over onto his head: his middle travels from above his feet to above the mat's centre.
+    const double head_mx = kCrownX;
+    for (int k = 1; k <= 4; ++k)
+        film.shoot(rolling(kPi * k / 5, x0, head_mx, k / 5.0), 70);
+    std::vector<double> wobbles;
+    const int left = film.shoot(on_head(-0.12, 0, Mouth::Round), 100);
+    const int mid_l = film.shoot(on_head(-0.04, 1, Mouth::Round), 90);
+    const int mid_r = film.shoot(on_head(0.04, 0, Mouth::Round), 90);
+    const int right = film.shoot(on_head(0.12, 1, Mouth::Round), 100);
+    wobbles.push_back(tip + 0.28);
+    for (int round = 0; round < 2; ++round) {
+        film.again(mid_r, 90);
+        film.again(mid_l, 90);
+        wobbles.push_back(film.now());
+        film.again(left, 100);
+        film.again(mid_l, 90);
+        film.again(mid_r, 90);
+        wobbles.push_back(film.now());
+        film.again(right, 100);
+    }
+    Tumble far = on_head(0.26, 0, Mouth::Open);
+    far.pup.eyes = Eyes::Open;
+    far.pup.pose = arms(2.2, 0.9);
+    wobbles.push_back(film.now());
+    film.shoot(far, 160);
+    const double flip = film.now();
+    for (int k = 1; k <= 4; ++k) {
+        Tumble t = rolling(kPi + 0.26 + (kPi - 0.26) * k / 5, head_mx, x1, k / 5.0);
+        t.mx = kCrownX + (x1 - kCrownX) * k / 5.0;
+        film.shoot(t, 70);
+    }
+    const double landing = film.now();
+    Pup land = stand;
+    land.x = x1;
+    land.stretch = 0.84;
+    land.pose = arms(1.6, 1.6);
+    land.eyes = Eyes::Happy;
+    land.mouth = Mouth::Half;
+    film.shoot(upright(land), 120);
+    Pup cheer = ready;
+    cheer.x = x1;
+    cheer.stretch = 1.04;
+    cheer.hop = 6;
+    cheer.tail = 1;
+    Tumble c1 = upright(cheer);
+    c1.sparkle = 0.1;
+    const int a = film.shoot(c1, 150);
+    Pup cheer2 = cheer;
+    cheer2.pose = arms(2.3, 2.3);
+    cheer2.pose.wave_lines[0] = cheer2.pose.wave_lines[1] = true;
+    cheer2.hop = 0;
+    cheer2.tail = -1;
+    Tumble c2 = upright(cheer2);
+    c2.sparkle = 0.45;
+    const int b = film.shoot(c2, 150);
+    film.again(a, 150);
+    film.again(b, 150);
+    Pup calm = stand;
+    calm.x = x1;
+    calm.eyes = Eyes::Happy;
+    calm.mouth = Mouth::Half;
+    calm.pose = arms(0.55, 0.55);
+    calm.tail = 0.5;
+    film.shoot(upright(calm), 650);
+    Clip c = make_film("STOJKA", film, paint_gym, draw_tumble);
+    c.sound = [=](double s) { return sound_handstand(s, tip, wobbles, flip, landing); };
+    return c;
+}
+
+
+// ---------------------------------------------------------------------------
+// ZASUVKA: the top drawer of the chest opens by itself; a sock puppet pops out,
+// throws a sock onto Bafo's head like a cap, and Bafo laughs.
+
+constexpr double kChestX = 242, kChestW = 132, kChestTop = 122;
+constexpr double kDrawerY = kChestTop + 12, kDrawerH = 40;  // the top drawer, closed
+
+void drawer_front(cairo_t* cr, double x, double y, double w, double h)
+{
+    shape(cr, [=](cairo_t* k) { rounded_rect(k, x, y, w, h, 5); }, 0xD8945A, 2.5, false, 0.2);
+    shape(cr, [=](cairo_t* k) { ellipse(k, x + w / 2, y + h / 2, 7, 7); }, pal::tag, 2, false, 0.4);
+}
+
+void paint_chest_room(Canvas& c)
+{
+    paint_room(c, 502);
+    cairo_t* cr = c.cr();
+    cloth_rolls(cr, 26, 250);
+    ground_shadow(cr, kChestX + kChestW / 2, 264, 78, 0.25);
+    for (double fx : {kChestX + 10, kChestX + kChestW - 22})
+        shape(cr, [=](cairo_t* k) { rounded_rect(k, fx, 250, 12, 14, 3); }, 0x8A5530, 2, false);
+    shape(cr, [](cairo_t* k) { rounded_rect(k, kChestX, kChestTop, kChestW, 132, 6); }, 0xB8733D, 2.5, true, 0.15);
+    shape(cr, [](cairo_t* k) { rounded_rect(k, kChestX - 6, kChestTop - 8, kChestW + 12, 12, 4); }, 0xA0602F, 2.5, false);
+    drawer_front(cr, kChestX + 10, kDrawerY + 46, kChestW - 20, 40);
+    drawer_front(cr, kChestX + 10, kDrawerY + 92, kChestW - 20, 24);
+    // On top: a pin cushion and a spool of thread.
+    shape(cr, [](cairo_t* k) { ellipse(k, kChestX + 36, kChestTop - 18, 18, 12); }, pal::red, 2.2, false, 0.3);
+    cairo_save(cr);
+    set_rgb(cr, pal::outline);
+    cairo_set_line_width(cr, 1.6);
+    for (int i = 0; i < 3; ++i) {
+        const double px = kChestX + 26 + i * 10, py = kChestTop - 24 - (i == 1 ? 6 : 0);
+        cairo_move_to(cr, px, py + 6);
+        cairo_line_to(cr, px + 2, py - 6);
+        cairo_stroke(cr);
+        set_rgb(cr, i == 1 ? pal::sun : pal::white);
+        cairo_arc(cr, px + 2, py - 7, 3, 0, 2 * kPi);
+        cairo_fill(cr);
+        set_rgb(cr, pal::outline);
+    }
+    cairo_restore(cr);
+    shape(cr, [](cairo_t* k) { rounded_rect(k, kChestX + 84, kChestTop - 36, 26, 30, 4); }, pal::violet, 2.2, false, 0.3);
+    for (double y : {kChestTop - 40, kChestTop - 10})
+        shape(cr, [=](cairo_t* k) { rounded_rect(k, kChestX + 80, y, 34, 6, 2); }, 0xE0B07A, 2, false);
+}
+
+// A striped sock; as a puppet it stands up with a face on its toe.
+// (x, y) is the middle of its cuff end; `turn` tilts it.
+void sock(cairo_t* cr, double x, double y, double turn, uint32_t colour, bool puppet, bool mouth_open = false,
+          double look = 0)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, turn);
+    auto path = [](cairo_t* k) {
+        cairo_move_to(k, -14, 0);
+        cairo_line_to(k, -14, -46);
+        cairo_curve_to(k, -14, -70, 12, -76, 28, -62);
+        cairo_curve_to(k, 38, -53, 30, -40, 16, -42);
+        cairo_line_to(k, 14, 0);
+        cairo_close_path(k);
+    };
+    shape(cr, path, colour, 2.4, true, 0.1);
+    cairo_save(cr);
+    path(cr);
+    cairo_clip(cr);
+    set_rgb(cr, pal::white, 0.9);
+    for (double y0 = -8; y0 > -40; y0 -= 14) {
+        cairo_rectangle(cr, -20, y0 - 6, 40, 6);
+        cairo_fill(cr);
+    }
+    set_rgb(cr, lighten(colour, 0.35));
+    ellipse(cr, 22, -56, 14, 12);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    shape(cr, [](cairo_t* k) { rounded_rect(k, -16, -6, 32, 8, 3); }, pal::white, 2, false);
+    if (puppet) {
+        for (double ex : {-2.0, 13.0}) {
+            paint_shape(cr, [=](cairo_t* k) { ellipse(k, ex, -60, 6, 6.5); }, Style{pal::white, 0.1, pal::outline, 1.8, false});
+            set_rgb(cr, pal::nose);
+            ellipse(cr, ex + 2 * look, -59, 2.8, 3.2);
+            cairo_fill(cr);
+        }
+        cairo_save(cr);
+        if (mouth_open) {
+            set_rgb(cr, pal::mouth_in);
+            ellipse(cr, 20, -44, 8, 5);
+            cairo_fill_preserve(cr);
+            set_rgb(cr, pal::outline);
+            cairo_set_line_width(cr, 1.8);
+            cairo_stroke(cr);
+        } else {
+            set_rgb(cr, pal::outline);
+            cairo_set_line_width(cr, 2);
+            cairo_move_to(cr, 10, -46);
+            cairo_curve_to(cr, 16, -41, 24, -41, 28, -46);
+            cairo_stroke(cr);
+        }
+        cairo_restore(cr);
+    }
+    cairo_restore(cr);
+}
+
+struct DrawerShot {
+    Pup pup;
+    double jiggle = 0;  // the closed drawer shaking, px
+    double open = 0;    // 0 shut .. 1 pulled out
+    double puppet = -1; // how far the puppet stands out of the drawer, px; < 0 hidden
+    double puppet_lean = 0;
+    bool puppet_mouth = false;
+    double puppet_look = -1;
+    double flying = -1;  // 0..1 along the throw; 1 lands on his head
+    bool capped = false;
+    double laugh = -1;
+};
+
+void draw_drawer_shot(cairo_t* cr, const DrawerShot& s)
+{
+    const double x = kChestX + 10, w = kChestW - 20;
+    // The hole the drawer slides out of.
+    set_rgb(cr, 0x4A2A18);
+    rounded_rect(cr, x, kDrawerY, w, kDrawerH, 4);
+    cairo_fill(cr);
+    const double grow = 10 * s.open, drop = 10 * s.open;
+    const double fx = x + s.jiggle - grow / 2, fy = kDrawerY + drop, fw = w + grow;
+    if (s.open > 0) {
+        // Its sides and the socks inside, seen from above.
+        shape(cr, [=](cairo_t* k) {
+            cairo_move_to(k, x + 2, kDrawerY + 4);
+            cairo_line_to(k, x + w - 2, kDrawerY + 4);
+            cairo_line_to(k, fx + fw, fy + 2);
+            cairo_line_to(k, fx, fy + 2);
+            cairo_close_path(k);
+        }, 0xE8B27A, 2, false, 0.1);
+        for (int i = 0; i < 3; ++i)
+            shape(cr, [=](cairo_t* k) { ellipse(k, x + 24 + i * 34, fy - 1 + (i % 2) * 2, 14, 6 * s.open + 1); },
+                  i == 1 ? pal::teal : i == 2 ? pal::pink : pal::lime, 1.8, false, 0.2);
+    }
+    if (s.puppet >= 0)
+        sock(cr, fx + fw / 2 - 6, fy + 16 - s.puppet, s.puppet_lean, pal::red, true, s.puppet_mouth, s.puppet_look);
+    drawer_front(cr, fx, fy, fw, kDrawerH + grow * 0.4);
+
+    Pup p = s.pup;
+    draw_pup(cr, p);
+    double cx, cy;
+    crown_of(p, cx, cy);
+    if (s.flying >= 0 && s.flying < 1) {
+        // Thrown in an arc from the drawer, turning over.
+        const double u = s.flying;
+        const double sx = fx + fw / 2, sy = fy - 40;
+        const double px = sx + (cx - sx) * u, py = sy + (cy - sy) * u - 90 * std::sin(kPi * u);
+        sock(cr, px, py, -kPi * 1.6 * u, pal::blue, false);
+    }
+    if (s.capped)
+        // Lying over his crown like a floppy cap, toe hanging over one ear.
+        sock(cr, cx + 4, cy + 2, -kPi / 2 + 0.35 + p.lean, pal::blue, false);
+    if (s.laugh >= 0)
+        giggle_lines(cr, p.x, p.ground - p.hop - 150 * kScale, s.laugh);
+}
+
+Clip make_drawer()
+{
+    Film<DrawerShot> film;
+    DrawerShot s;
+    s.pup.x = 112;
+    s.pup.look = 1;
+    s.pup.pose = arms(0.4, 0.4);
+    film.shoot(s, 450);
+    std::vector<double> rattles;
+    DrawerShot j = s;
+    j.pup.mouth = Mouth::Round;
+    j.pup.pose.head_tilt = 0.08;
+    j.jiggle = -3;
+    DrawerShot k = j;
+    k.jiggle = 3;
+    const int j1 = film.shoot(j, 80);
+    rattles.push_back(film.now() - 0.08);
+    const int j2 = film.shoot(k, 80);
+    for (int i = 0; i < 2; ++i) {
+        rattles.push_back(film.now());
+        film.again(j1, 80);
+        film.again(j2, 80);
+    }
+    const double opening = film.now();
+    DrawerShot o = j;
+    o.jiggle = 0;
+    for (double u : {0.35, 0.7, 1.0}) {
+        o.open = u;
+        film.shoot(o, 80);
+    }
+    const double pop = film.now();
+    o.pup.eyes = Eyes::Open;
+    o.pup.mouth = Mouth::Open;
+    o.pup.pose = arms(1.3, 1.3);
+    o.pup.hop = 4;
+    for (double h : {30.0, 78.0, 60.0, 70.0}) {
+        o.puppet = h;
+        film.shoot(o, 70);
+    }
+    o.pup.hop = 0;
+    o.pup.mouth = Mouth::Half;
+    o.pup.pose = arms(0.6, 0.6);
+    DrawerShot w1 = o, w2 = o;
+    w1.puppet_lean = -0.22;
+    w2.puppet_lean = 0.18;
+    w2.puppet_look = -0.5;
+    const int a = film.shoot(w1, 110);
+    const int b = film.shoot(w2, 110);
+    film.again(a, 110);
+    film.again(b, 110);
+    const double throw_at = film.now();
+    DrawerShot t = o;
+    t.puppet_lean = -0.3;
+    t.puppet_mouth = true;
+    t.pup.look = 0.6;
+    t.pup.mouth = Mouth::Round;
+    for (double u : {0.0, 0.22, 0.44, 0.64, 0.84}) {
+        t.flying = u;
+        film.shoot(t, 70);
+    }
+    const double landing = film.now();
+    DrawerShot hit = t;
+    hit.flying = -1;
+    hit.capped = true;
+    hit.puppet_mouth = false;
+    hit.puppet_lean = 0;
+    hit.pup.stretch = 0.93;
+    hit.pup.eyes = Eyes::Closed;
+    hit.pup.look = 0;
+    film.shoot(hit, 160);
+    const double laugh = film.now();
+    DrawerShot l1 = hit, l2 = hit;
+    for (DrawerShot* l : {&l1, &l2}) {
+        l->pup.stretch = 1;
+        l->pup.eyes = Eyes::Happy;
+        l->pup.mouth = Mouth::Open;
+        l->pup.pose = arms(-0.55, -0.55);
+        l->pup.pose.arm_len[0] = l->pup.pose.arm_len[1] = 42;
+        l->puppet_mouth = true;
+    }
+    l1.laugh = 0;
+    l1.pup.lean = -0.05;
+    l1.pup.tail = 1;
+    l1.puppet_lean = -0.15;
+    l2.laugh = 1;
+    l2.pup.hop = 4;
+    l2.pup.lean = 0.05;
+    l2.pup.tail = -1;
+    l2.puppet_lean = 0.15;
+    const int la = film.shoot(l1, 110);
+    const int lb = film.shoot(l2, 110);
+    for (int i = 0; i < 3; ++i) {
+        film.again(la, 110);
+        film.again(lb, 110);
+    }
+    DrawerShot end = hit;
+    end.pup.stretch = 1;
+    end.pup.eyes = Eyes::Happy;
+    end.pup.mouth = Mouth::Half;
+    end.pup.pose = arms(0.5, 0.5);
+    end.pup.tail = 0.5;
+    end.puppet_look = -1;
+    film.shoot(end, 650);
+    Clip c = make_film("ZASUVKA", film, paint_chest_room, draw_drawer_shot);
+    c.sound = [=](double sec) { return sound_drawer(sec, rattles, opening, pop, throw_at, landing, laugh); };
+    return c;
+}
+
+}  // namespace
+
+}  // namespace datagen::clips
+
+namespace datagen::clips {
+
+std::vector<Clip> dress_clips() { return {make_handstand(), make_drawer()}; }
+
+namespace {
+
+void run_dress(const std::filesystem::path& root)
+{
+    for (const auto& c : dress_clips())
+        write_clip(root, c);
+}
+
+void expect_dress(std::vector<Expect>& out)
+{
+    for (const auto& c : dress_clips()) {
+        Expect script;
+        script.path = tree_dir(c) + c.name + ".DAT";
+        script.kind = Expect::Kind::Clip;
+        script.width = c.w;
+        script.height = c.h;
+        out.push_back(script);
+        Expect sound;
+        sound.path = tree_dir(c) + c.name + ".WAV";
+        sound.kind = Expect::Kind::Wave;
+        sound.min_ms = play_ms(c) - 100;
+        sound.max_ms = play_ms(c) + 700;
+        out.push_back(sound);
+    }
+}
+
+}  // namespace
+
+}  // namespace datagen::clips
+
+namespace datagen {
+
+Generator gen_dress_clips() { return Generator{"dressclips", clips::run_dress, clips::expect_dress}; }
+
+static const Registered registered{gen_dress_clips};
+
+}  // namespace datagen
