@@ -401,4 +401,83 @@ Sound sound_drawer(double seconds, const std::vector<double>& rattles, double op
     return fit(out, seconds);
 }
 
+// A canary's chirp: a quick whistle swept down and up.
+namespace {
+Sound chirp(double base, double len)
+{
+    Sound s = tone(len, [=](double t) {
+        const double x = t / len;
+        return base * (1.25 - 0.5 * x + 0.35 * std::sin(kPi * 3 * x));
+    });
+    shape(s, [len](double t) { return std::sin(kPi * std::clamp(t / len, 0.0, 1.0)); });
+    return s;
+}
+}  // namespace
+
+// Soft wing flutters, trills of chirps when the canary sings, a little flute
+// and celesta tune under it all, and a tinkle as it lands on his head.
+Sound sound_bird(double seconds, const std::vector<double>& flaps, const std::vector<double>& songs, double landing)
+{
+    Sound out = silence(seconds + 0.35);
+    Score tune;
+    tune.bpm = 126;
+    tune.tail = 1.0;
+    tune.stereo = false;
+    tune.mix = {{1, 95, 64, 50, 0}, {2, 80, 64, 50, 0}, {3, 80, 64, 40, 0}};
+    add_line(tune, 1, Flute, 0.5, 90, "G5:0.5 A5 B5 D6:1 B5:0.5 D6 G6:1 r:1 E6:0.5 D6 B5 G5:1.5", 0.8);
+    add_line(tune, 2, Celesta, 0, 80, "G4+B4+D5:2 C5+E5+G5 D5+F#5+A5 G4+B4+D5:2", 0.9);
+    add_line(tune, 3, Pizzicato, 0, 85, "G2:1 D3 G2 D3 C3 G2 D3 A2 G2:2", 0.6);
+    play_at(out, tune, 0, 0.8);
+    for (size_t i = 0; i < flaps.size(); ++i) {
+        Sound f = noise(0.12, 300 + uint32_t(i));
+        filter(f, Filter::Bandpass, [](double) { return 1800.0; }, 1.5);
+        shape(f, [](double t) { return std::sin(kPi * std::clamp(t / 0.12, 0.0, 1.0)); });
+        mix(out, f, flaps[i], 0.25);
+    }
+    for (size_t i = 0; i < songs.size(); ++i)
+        for (int k = 0; k < 6; ++k)
+            mix(out, chirp(2600 + 300 * ((k + int(i)) % 3), 0.07 + 0.02 * (k % 2)), songs[i] + k * 0.11, 0.3);
+    Score tinkle;
+    tinkle.bpm = 120;
+    tinkle.tail = 0.8;
+    tinkle.stereo = false;
+    tinkle.mix = {{1, 90, 64, 40, 0}};
+    add_line(tinkle, 1, Glockenspiel, 0, 85, "D7:0.25 G6", 0.9);
+    play_at(out, tinkle, landing, 0.7);
+    return fit(out, seconds);
+}
+
+// Tiny feet pattering while the mice run, squeaks, a "hello" squeak for the
+// wave, over a tiptoeing pizzicato and clarinet tune.
+Sound sound_mice(double seconds, double run_from, double run_to, const std::vector<double>& squeaks, double hello)
+{
+    Sound out = silence(seconds + 0.35);
+    Score tune;
+    tune.bpm = 150;
+    tune.tail = 0.9;
+    tune.stereo = false;
+    tune.mix = {{1, 95, 64, 35, 0}, {2, 85, 64, 40, 0}, {kDrums, 70, 64, 20, 0}};
+    add_line(tune, 1, Pizzicato, 0, 95, "C5:0.5 D5 E5 G5 E5 D5 C5 r A4 C5 D5 E5 D5:1 r:0.5 C5 E5 G5 C6:1", 0.5);
+    add_line(tune, 2, Clarinet, 4, 80, "G4:1 E4 F4:0.5 D4 C4:1.5", 0.85);
+    play_at(out, tune, 0, 0.8);
+    Score feet;
+    feet.bpm = 60;
+    feet.tail = 0.2;
+    feet.stereo = false;
+    feet.mix = {{kDrums, 70, 64, 10, 0}};
+    for (double t = run_from; t < run_to - 0.03; t += 0.055)
+        hit(feet, (int((t - run_from) / 0.055) % 2) ? Cabasa : WoodBlockHigh, t, 35);
+    play_at(out, feet, 0, 0.5);
+    auto squeak = [](double len, double f0) {
+        Sound s = tone(len, [=](double t) { return f0 * (1 + 0.25 * std::sin(kPi * t / len)); }, Wave::Soft);
+        shape(s, [len](double t) { return std::sin(kPi * std::clamp(t / len, 0.0, 1.0)); });
+        return s;
+    };
+    for (size_t i = 0; i < squeaks.size(); ++i)
+        mix(out, squeak(0.09, 1900 + 250 * double(i % 2)), squeaks[i], 0.22);
+    mix(out, squeak(0.12, 1700), hello, 0.25);
+    mix(out, squeak(0.16, 2200), hello + 0.16, 0.25);
+    return fit(out, seconds);
+}
+
 }  // namespace datagen::clips

@@ -790,13 +790,548 @@ Clip make_drawer()
     return c;
 }
 
+
+// ---------------------------------------------------------------------------
+// PTAK: a canary flies in at the window, sings to Bafo, sits on his head and
+// sings there, then flies off while he waves.
+
+constexpr double kWinX = 44, kWinY = 40, kWinW = 92, kWinH = 96;
+
+void paint_window_room(Canvas& c)
+{
+    paint_room(c, 503);
+    cairo_t* cr = c.cr();
+    pics::window_view(cr, kWinX, kWinY, kWinW, kWinH, pal::sky_top, 0xD4F1FC, 0xFFF4E0);
+    // Curtains tied back at both sides.
+    for (int side : {-1, 1}) {
+        const double x = side < 0 ? kWinX - 18 : kWinX + kWinW + 18;
+        shape(cr, [=](cairo_t* k) {
+            cairo_move_to(k, x, kWinY - 18);
+            cairo_line_to(k, x - side * 26, kWinY - 18);
+            cairo_curve_to(k, x - side * 14, kWinY + 40, x - side * 6, kWinY + 70, x - side * 16, kWinY + kWinH + 26);
+            cairo_line_to(k, x, kWinY + kWinH + 26);
+            cairo_close_path(k);
+        }, pal::pink, 2.2, true, 0.2);
+    }
+    shape(cr, [](cairo_t* k) { rounded_rect(k, kWinX - 32, kWinY - 24, kWinW + 64, 8, 4); }, 0xA0602F, 2, false);
+    // A pot of flowers on the sill.
+    shape(cr, [](cairo_t* k) { rounded_rect(k, kWinX - 16, kWinY + kWinH + 8, kWinW + 32, 8, 3); }, pal::cream, 2, false);
+    flower(cr, kWinX + 64, kWinY + kWinH - 14, 9, pal::red);
+    shape(cr, [](cairo_t* k) {
+        cairo_move_to(k, kWinX + 52, kWinY + kWinH - 4);
+        cairo_line_to(k, kWinX + 76, kWinY + kWinH - 4);
+        cairo_line_to(k, kWinX + 72, kWinY + kWinH + 8);
+        cairo_line_to(k, kWinX + 56, kWinY + kWinH + 8);
+        cairo_close_path(k);
+    }, 0xD86A3A, 2, false);
+    cloth_rolls(cr, 338, 250);
+}
+
+enum class Wing { Up, Down, Folded };
+
+// A round canary, its body about 2r across, facing right (or left).
+void canary(cairo_t* cr, double x, double y, double r, bool left, Wing wing, bool singing)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, (left ? -r : r) / 10, r / 10);
+    const double lw = 2.0 * 10 / r;
+    auto st = [&](uint32_t fill) { return Style{fill, 0.25, pal::outline, lw, false}; };
+    paint_shape(cr, [](cairo_t* k) {
+        cairo_move_to(k, -8, -1);
+        cairo_line_to(k, -18, -7);
+        cairo_line_to(k, -17, 4);
+        cairo_close_path(k);
+    }, st(0xF2B705));
+    if (wing == Wing::Folded) {
+        cairo_save(cr);
+        set_rgb(cr, pal::outline);
+        cairo_set_line_width(cr, lw);
+        for (double dx : {-2.0, 3.0}) {
+            cairo_move_to(cr, dx, 8);
+            cairo_line_to(cr, dx, 13);
+        }
+        cairo_stroke(cr);
+        cairo_restore(cr);
+    }
+    paint_shape(cr, [](cairo_t* k) { ellipse(k, 0, 0, 11, 10); }, st(pal::sun));
+    cairo_save(cr);
+    set_rgb(cr, lighten(pal::sun, 0.55));
+    ellipse(cr, 3, 4, 6, 4);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    paint_shape(cr, [wing](cairo_t* k) {
+        switch (wing) {
+        case Wing::Up:
+            cairo_move_to(k, -4, -2);
+            cairo_curve_to(k, -10, -12, -6, -20, 0, -22);
+            cairo_curve_to(k, 2, -14, 2, -6, 3, -2);
+            break;
+        case Wing::Down:
+            cairo_move_to(k, -5, 0);
+            cairo_curve_to(k, -10, 8, -6, 16, 0, 17);
+            cairo_curve_to(k, 2, 10, 3, 4, 3, 0);
+            break;
+        case Wing::Folded:
+            cairo_move_to(k, -7, 0);
+            cairo_curve_to(k, -5, 7, 2, 7, 4, 2);
+            cairo_curve_to(k, 0, -2, -4, -2, -7, 0);
+            break;
+        }
+        cairo_close_path(k);
+    }, st(0xF2B705));
+    cairo_save(cr);
+    set_rgb(cr, pal::nose);
+    ellipse(cr, 4, -3, 1.9, 2.2);
+    cairo_fill(cr);
+    set_rgb(cr, pal::white);
+    ellipse(cr, 4.6, -3.8, 0.7, 0.7);
+    cairo_fill(cr);
+    set_rgb(cr, pal::cheek, 0.7);
+    ellipse(cr, 6, 1, 2, 1.4);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    paint_shape(cr, [singing](cairo_t* k) {
+        if (singing) {
+            cairo_move_to(k, 9, -4);
+            cairo_line_to(k, 16, -5);
+            cairo_line_to(k, 10, -1);
+            cairo_line_to(k, 15, 3);
+            cairo_line_to(k, 9, 1);
+        } else {
+            cairo_move_to(k, 9, -3);
+            cairo_line_to(k, 16, -0.5);
+            cairo_line_to(k, 9, 2);
+        }
+        cairo_close_path(k);
+    }, st(pal::orange));
+    cairo_restore(cr);
+}
+
+struct BirdShot {
+    Pup pup;
+    double bx = -100, by = 0;  // off the picture when bx < 0
+    bool left = false;
+    Wing wing = Wing::Up;
+    bool singing = false;
+    bool on_head = false;
+    double notes = -1;  // 0..1: notes rising from the beak
+};
+
+void draw_bird_shot(cairo_t* cr, const BirdShot& s)
+{
+    draw_pup(cr, s.pup);
+    double x = s.bx, y = s.by;
+    if (s.on_head) {
+        crown_of(s.pup, x, y);
+        x -= 14;
+        y -= 12;
+    }
+    if (x > -50)
+        canary(cr, x, y, 15, s.left, s.wing, s.singing);
+    if (s.notes >= 0) {
+        const uint32_t colours[] = {pal::violet, pal::red, pal::blue};
+        for (int i = 0; i < 3; ++i) {
+            const double q = std::fmod(s.notes + i / 3.0, 1.0);
+            const double side = s.left ? -1 : 1;
+            music_note(cr, x + side * (18 + 20 * q) + 6 * std::sin(q * 7), y - 12 - 46 * q, 8, colours[i]);
+        }
+    }
+}
+
+Clip make_bird()
+{
+    Film<BirdShot> film;
+    BirdShot s;
+    s.pup.x = 236;
+    s.pup.look = -1;
+    s.pup.pose.head_tilt = -0.06;
+    film.shoot(s, 420);
+    std::vector<double> flaps, songs;
+    // In at the window, along a lazy curve to just in front of his face.
+    const double x0 = kWinX + kWinW / 2, y0 = kWinY + kWinH / 2, x1 = 330, y1 = 104;
+    for (int k = 0; k < 8; ++k) {
+        const double u = (k + 1) / 8.0;
+        BirdShot f = s;
+        f.bx = x0 + (x1 - x0) * u;
+        f.by = y0 + (y1 - y0) * u - 40 * std::sin(kPi * u);
+        f.wing = k % 2 ? Wing::Down : Wing::Up;
+        f.pup.look = std::clamp(-1 + 2.2 * u, -1.0, 1.0);
+        f.pup.pose.head_tilt = 0.12 * f.pup.look;
+        f.pup.mouth = u > 0.5 ? Mouth::Round : Mouth::Closed;
+        if (k % 2 == 0)
+            flaps.push_back(film.now());
+        film.shoot(f, 80);
+    }
+    // Hovering and singing to him.
+    BirdShot h = s;
+    h.bx = x1;
+    h.by = y1;
+    h.left = true;
+    h.singing = true;
+    h.pup.look = 1;
+    h.pup.pose.head_tilt = 0.1;
+    h.pup.mouth = Mouth::Half;
+    h.pup.eyes = Eyes::Open;
+    BirdShot h2 = h;
+    h.wing = Wing::Up;
+    h.notes = 0;
+    h2.wing = Wing::Down;
+    h2.notes = 0.5;
+    h2.singing = false;
+    h2.by = y1 + 4;
+    songs.push_back(film.now());
+    const int ha = film.shoot(h, 100);
+    const int hb = film.shoot(h2, 100);
+    for (int i = 0; i < 2; ++i) {
+        film.again(ha, 100);
+        film.again(hb, 100);
+    }
+    // Onto his head.
+    double cx, cy;
+    crown_of(s.pup, cx, cy);
+    for (int k = 1; k <= 3; ++k) {
+        const double u = k / 4.0;
+        BirdShot f = h;
+        f.notes = -1;
+        f.singing = false;
+        f.bx = x1 + (cx - 14 - x1) * u;
+        f.by = y1 + (cy - 12 - y1) * u - 30 * std::sin(kPi * u);
+        f.wing = k % 2 ? Wing::Up : Wing::Down;
+        f.pup.look = 1 - 0.5 * k;
+        f.pup.pose.head_tilt = 0.1 - 0.05 * k;
+        f.pup.mouth = Mouth::Round;
+        film.shoot(f, 80);
+    }
+    const double landing = film.now();
+    BirdShot sit = s;
+    sit.on_head = true;
+    sit.wing = Wing::Folded;
+    sit.pup.look = 0;
+    sit.pup.pose.head_tilt = 0;
+    sit.pup.stretch = 0.96;
+    sit.pup.eyes = Eyes::Open;
+    sit.pup.mouth = Mouth::Round;
+    film.shoot(sit, 200);
+    BirdShot sing = sit;
+    sing.pup.stretch = 1;
+    sing.pup.eyes = Eyes::Happy;
+    sing.pup.mouth = Mouth::Open;
+    sing.pup.tail = 1;
+    sing.singing = true;
+    sing.notes = 0.2;
+    BirdShot sing2 = sing;
+    sing2.singing = false;
+    sing2.notes = 0.7;
+    sing2.pup.tail = -1;
+    sing2.pup.mouth = Mouth::Half;
+    songs.push_back(film.now());
+    const int sa = film.shoot(sing, 120);
+    const int sb = film.shoot(sing2, 120);
+    for (int i = 0; i < 2; ++i) {
+        film.again(sa, 120);
+        film.again(sb, 120);
+    }
+    // Off again, out of the window; he waves after it.
+    double hx, hy;
+    crown_of(sit.pup, hx, hy);
+    hx -= 14;
+    hy -= 12;
+    for (int k = 1; k <= 5; ++k) {
+        const double u = k / 5.0;
+        BirdShot f = s;
+        f.left = true;
+        f.bx = hx + (x0 - hx) * u;
+        f.by = hy + (y0 - 10 - hy) * u - 36 * std::sin(kPi * u);
+        f.wing = k % 2 ? Wing::Down : Wing::Up;
+        f.pup.look = -u;
+        f.pup.eyes = Eyes::Open;
+        f.pup.mouth = Mouth::Half;
+        f.pup.pose = arms(0.4, 2.3 + 0.35 * (k % 2));
+        f.pup.pose.wave_lines[1] = true;
+        if (k % 2)
+            flaps.push_back(film.now());
+        film.shoot(f, 80);
+    }
+    BirdShot bye = s;
+    bye.pup.look = -1;
+    bye.pup.mouth = Mouth::Open;
+    bye.pup.pose = arms(0.4, 2.65);
+    bye.pup.pose.wave_lines[1] = true;
+    BirdShot bye2 = bye;
+    bye2.pup.pose = arms(0.4, 2.25);
+    const int ba = film.shoot(bye, 140);
+    const int bb = film.shoot(bye2, 140);
+    film.again(ba, 140);
+    film.again(bb, 140);
+    BirdShot end = s;
+    end.pup.look = -0.4;
+    end.pup.eyes = Eyes::Happy;
+    end.pup.mouth = Mouth::Half;
+    end.pup.tail = 0.5;
+    film.shoot(end, 650);
+    Clip c = make_film("PTAK", film, paint_window_room, draw_bird_shot);
+    c.sound = [=](double sec) { return sound_bird(sec, flaps, songs, landing); };
+    return c;
+}
+
+
+// ---------------------------------------------------------------------------
+// MYSI: three mice scamper along the shelf over Bafo's head; his eyes follow
+// them, the smallest stops, waves to him, and runs after the others.
+
+constexpr double kShelfY = 70;  // the top of the shelf board, where the mice run
+constexpr uint32_t kMouse = 0xB4ACC2;
+
+void paint_shelf_room(Canvas& c)
+{
+    paint_room(c, 504);
+    cairo_t* cr = c.cr();
+    for (double bx : {60.0, 340.0})
+        shape(cr, [=](cairo_t* k) {
+            cairo_move_to(k, bx - 5, kShelfY + 10);
+            cairo_line_to(k, bx + 5, kShelfY + 10);
+            cairo_line_to(k, bx + 5, kShelfY + 30);
+            cairo_close_path(k);
+        }, 0x8A5530, 2, false);
+    // Things at the back of the shelf: spools, a jar of buttons, folded cloth.
+    const uint32_t threads[] = {pal::red, pal::blue, pal::lime, pal::violet};
+    for (int i = 0; i < 4; ++i) {
+        const double x = 44 + i * 24;
+        shape(cr, [=](cairo_t* k) { rounded_rect(k, x - 8, kShelfY - 26, 16, 26, 3); }, threads[i], 2, false, 0.35);
+        for (double y : {kShelfY - 30, kShelfY - 3})
+            shape(cr, [=](cairo_t* k) { rounded_rect(k, x - 11, y, 22, 5, 2); }, 0xE0B07A, 1.8, false);
+    }
+    shape(cr, [](cairo_t* k) { rounded_rect(k, 196, kShelfY - 40, 40, 40, 8); }, 0xDDF1F8, 2.2, false, 0.1);
+    const uint32_t buttons[] = {pal::red, pal::sun, pal::teal, pal::pink, pal::orange, pal::violet};
+    for (int i = 0; i < 6; ++i)
+        shape(cr, [=](cairo_t* k) { ellipse(k, 204 + (i % 3) * 12, kShelfY - 8 - (i / 3) * 11, 5, 5); }, buttons[i], 1.4,
+              false, 0.3);
+    shape(cr, [](cairo_t* k) { rounded_rect(k, 192, kShelfY - 46, 48, 8, 3); }, 0xA0602F, 2, false);
+    const uint32_t cloth[] = {0x6FB3E0, pal::pink, pal::lime};
+    for (int i = 0; i < 3; ++i)
+        shape(cr, [=](cairo_t* k) { rounded_rect(k, 290 - i * 2, kShelfY - 12 - i * 12, 66 + i * 4, 12, 5); }, cloth[i], 2,
+              false, 0.25);
+    shape(cr, [](cairo_t* k) { rounded_rect(k, 14, kShelfY, 372, 11, 3); }, 0xB8733D, 2.5, true, 0.2);
+    dress_form(cr, 50, 262);
+    cloth_rolls(cr, 336, 250);
+}
+
+// A mouse running to the right along y (its feet), legs in one of two steps.
+void running_mouse(cairo_t* cr, double x, double y, double s, int step)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, s, s);
+    const double lw = 2.0 / s;
+    cairo_save(cr);
+    cairo_move_to(cr, -14, -6);
+    cairo_curve_to(cr, -26, -2, -30, -16, -42, -12 + 4 * step);
+    cairo_set_line_width(cr, 3 + 2 * lw);
+    set_rgb(cr, pal::outline);
+    cairo_stroke_preserve(cr);
+    cairo_set_line_width(cr, 3);
+    set_rgb(cr, pal::cheek);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    const Style legs{darken(kMouse, 0.15), 0.1, pal::outline, lw, false};
+    for (double fx : {step ? -10.0 : -4.0, step ? 10.0 : 4.0})
+        paint_shape(cr, [=](cairo_t* k) { ellipse(k, fx, -1, 4, 2.5); }, legs);
+    paint_shape(cr, [](cairo_t* k) {
+        cairo_move_to(k, -15, -5);
+        cairo_curve_to(k, -15, -18, 2, -21, 10, -14);
+        cairo_curve_to(k, 15, -10, 18, -7, 21, -5);
+        cairo_curve_to(k, 16, -1, 6, -1, 0, -1);
+        cairo_line_to(k, -10, -1);
+        cairo_curve_to(k, -14, -1, -15, -3, -15, -5);
+        cairo_close_path(k);
+    }, Style{kMouse, 0.25, pal::outline, lw, false});
+    paint_shape(cr, [](cairo_t* k) { ellipse(k, 4, -19, 6, 6); }, Style{kMouse, 0.2, pal::outline, lw, false});
+    cairo_save(cr);
+    set_rgb(cr, pal::cheek);
+    ellipse(cr, 4, -19, 3.4, 3.4);
+    cairo_fill(cr);
+    set_rgb(cr, pal::nose);
+    ellipse(cr, 12, -12, 1.7, 1.9);
+    cairo_fill(cr);
+    set_rgb(cr, pal::cheek);
+    ellipse(cr, 21, -5, 2, 2);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    cairo_restore(cr);
+}
+
+// The smallest mouse sitting up, facing the child, one paw waving.
+void waving_mouse(cairo_t* cr, double x, double y, double s, double wave)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, s, s);
+    const double lw = 2.0 / s;
+    const Style fur{kMouse, 0.25, pal::outline, lw, false};
+    cairo_save(cr);
+    cairo_move_to(cr, 6, -3);
+    cairo_curve_to(cr, 20, 0, 24, -12, 30, -20);
+    cairo_set_line_width(cr, 3 + 2 * lw);
+    set_rgb(cr, pal::outline);
+    cairo_stroke_preserve(cr);
+    cairo_set_line_width(cr, 3);
+    set_rgb(cr, pal::cheek);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    paint_shape(cr, [](cairo_t* k) { ellipse(k, 0, -11, 9, 11); }, fur);
+    cairo_save(cr);
+    set_rgb(cr, lighten(kMouse, 0.5));
+    ellipse(cr, 0, -9, 5, 7);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    const double px = 14 + 2 * wave, py = -34 + 2 * std::fabs(wave);
+    cairo_save(cr);
+    cairo_move_to(cr, 5, -16);
+    cairo_line_to(cr, px, py);
+    cairo_set_line_width(cr, 3 + 2 * lw);
+    set_rgb(cr, pal::outline);
+    cairo_stroke_preserve(cr);
+    cairo_set_line_width(cr, 3);
+    set_rgb(cr, kMouse);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    paint_shape(cr, [=](cairo_t* k) { ellipse(k, px, py, 3, 3); }, Style{pal::cheek, 0.1, pal::outline, lw, false});
+    for (double ex : {-8.0, 8.0}) {
+        paint_shape(cr, [=](cairo_t* k) { ellipse(k, ex, -32, 6, 6); }, fur);
+        cairo_save(cr);
+        set_rgb(cr, pal::cheek);
+        ellipse(cr, ex, -32, 3.4, 3.4);
+        cairo_fill(cr);
+        cairo_restore(cr);
+    }
+    paint_shape(cr, [](cairo_t* k) { ellipse(k, 0, -25, 9, 8); }, fur);
+    cairo_save(cr);
+    set_rgb(cr, pal::nose);
+    for (double ex : {-3.5, 3.5}) {
+        ellipse(cr, ex, -27, 1.6, 1.9);
+        cairo_fill(cr);
+    }
+    set_rgb(cr, pal::cheek);
+    ellipse(cr, 0, -23, 1.8, 1.5);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    pics::smile(cr, 0, -21, 5, 1.2 / s * 1.4);
+    cairo_restore(cr);
+}
+
+struct MiceShot {
+    Pup pup;
+    double m[3] = {-100, -100, -100};  // where each mouse's middle is; < -50 off the picture
+    int step = 0;
+    double wave = -2;  // the smallest one waving (-1..1); < -1 running
+};
+
+void draw_mice_shot(cairo_t* cr, const MiceShot& s)
+{
+    draw_pup(cr, s.pup);
+    for (int i = 0; i < 3; ++i) {
+        if (s.m[i] < -50 || s.m[i] > kW + 60)
+            continue;
+        if (i == 2 && s.wave >= -1)
+            waving_mouse(cr, s.m[i], kShelfY, 1.5, s.wave);
+        else
+            running_mouse(cr, s.m[i], kShelfY, i == 2 ? 1.15 : 1.4, (s.step + i) % 2);
+    }
+}
+
+Clip make_mice()
+{
+    Film<MiceShot> film;
+    MiceShot s;
+    s.pup.x = 200;
+    film.shoot(s, 400);
+    // The smallest one stops in the gap between the spools and the jar.
+    const double v = 32, stop = 164;
+    const double start[3] = {-20, -100, -180};
+    const double run_from = film.now();
+    std::vector<double> squeaks;
+    // They scamper in; he follows the middle one with his eyes.
+    int k = 1;
+    for (;; ++k) {
+        MiceShot f = s;
+        for (int i = 0; i < 3; ++i)
+            f.m[i] = start[i] + v * k;
+        f.m[2] = std::min(f.m[2], stop);
+        f.step = k % 2;
+        f.pup.look = std::clamp((f.m[1] - 200) / 110, -1.0, 1.0);
+        f.pup.pose.head_tilt = 0.1 * f.pup.look;
+        f.pup.mouth = k < 5 ? Mouth::Round : Mouth::Half;
+        if (k == 3 || k == 7)
+            squeaks.push_back(film.now());
+        film.shoot(f, 80);
+        if (f.m[2] >= stop)
+            break;
+    }
+    // The smallest one sits up and waves while the others run off.
+    const double hello = film.now();
+    MiceShot w = s;
+    w.m[2] = stop;
+    w.pup.look = -0.4;
+    w.pup.pose.head_tilt = -0.05;
+    w.pup.mouth = Mouth::Open;
+    w.pup.eyes = Eyes::Open;
+    for (int j = 1; j <= 4; ++j) {
+        MiceShot f = w;
+        f.m[0] = start[0] + v * (k + j);
+        f.m[1] = start[1] + v * (k + j);
+        f.step = j % 2;
+        f.wave = j % 2 ? -1 : 1;
+        film.shoot(f, 100);
+    }
+    MiceShot wa = w, wb = w;
+    wa.wave = -1;
+    wb.wave = 1;
+    wa.pup.eyes = wb.pup.eyes = Eyes::Happy;
+    wa.pup.pose = arms(2.4, 0.4);
+    wb.pup.pose = arms(2.8, 0.4);
+    wa.pup.pose.wave_lines[0] = wb.pup.pose.wave_lines[0] = true;
+    wa.pup.tail = 1;
+    wb.pup.tail = -1;
+    const int a = film.shoot(wa, 130);
+    const int b = film.shoot(wb, 130);
+    squeaks.push_back(film.now());
+    for (int j = 0; j < 2; ++j) {
+        film.again(a, 130);
+        film.again(b, 130);
+    }
+    // And off after the others.
+    double x = stop;
+    int j = 0;
+    while (x < kW + 60) {
+        x += v;
+        MiceShot f = s;
+        f.m[2] = x;
+        f.step = ++j % 2;
+        f.pup.look = std::clamp((x - 200) / 110, -1.0, 1.0);
+        f.pup.pose.head_tilt = 0.1 * f.pup.look;
+        f.pup.mouth = Mouth::Half;
+        film.shoot(f, 70);
+    }
+    const double run_to = film.now();
+    MiceShot end = s;
+    end.pup.look = 0.6;
+    end.pup.eyes = Eyes::Happy;
+    end.pup.mouth = Mouth::Half;
+    end.pup.tail = 0.5;
+    film.shoot(end, 650);
+    Clip c = make_film("MYSI", film, paint_shelf_room, draw_mice_shot);
+    c.sound = [=](double sec) { return sound_mice(sec, run_from, run_to, squeaks, hello); };
+    return c;
+}
+
 }  // namespace
 
 }  // namespace datagen::clips
 
 namespace datagen::clips {
 
-std::vector<Clip> dress_clips() { return {make_handstand(), make_drawer()}; }
+std::vector<Clip> dress_clips() { return {make_handstand(), make_drawer(), make_bird(), make_mice()}; }
 
 namespace {
 
