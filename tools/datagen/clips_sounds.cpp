@@ -480,4 +480,54 @@ Sound sound_mice(double seconds, double run_from, double run_to, const std::vect
     return fit(out, seconds);
 }
 
+// A sneaky bassoon while the rat peeks, a boing and a cymbal as Bafo jumps,
+// a trumpet flourish for the tipped hat, a tick each time the thimble is
+// caught and a giggling xylophone.
+Sound sound_rat(double seconds, double peek, double jump, double hat, const std::vector<double>& catches,
+                double giggle)
+{
+    Sound out = silence(seconds + 0.35);
+    Score sneak;
+    sneak.bpm = 120;
+    sneak.tail = 0.5;
+    sneak.stereo = false;
+    sneak.mix = {{1, 95, 64, 30, 0}, {2, 80, 64, 30, 0}};
+    add_line(sneak, 1, Bassoon, 0, 90, "C3:0.5 r D3 r E3:0.25 F3 G3:0.5", 0.5);
+    add_line(sneak, 2, Pizzicato, 0, 80, "C4:0.5 r D4 r E4:0.25 F4 G4:0.5", 0.5);
+    play_at(out, sneak, std::max(0.0, peek - 0.35));
+    mix(out, slide(0.25, 500, 1100), jump, 0.35);
+    Score sting;
+    sting.bpm = 120;
+    sting.tail = 0.8;
+    sting.stereo = false;
+    sting.mix = {{kDrums, 85, 64, 30, 0}};
+    hit(sting, Splash, 0, 70);
+    play_at(out, sting, jump + 0.2, 0.8);
+    mix(out, thud(), jump + 0.42, 0.6);
+    Score flourish;
+    flourish.bpm = 160;
+    flourish.tail = 0.7;
+    flourish.stereo = false;
+    flourish.mix = {{1, 100, 64, 40, 0}};
+    add_line(flourish, 1, Trumpet, 0, 95, "G4:0.25 C5 E5:0.75", 0.85);
+    play_at(out, flourish, hat, 0.8);
+    Score ticks;
+    ticks.bpm = 60;
+    ticks.tail = 0.4;
+    ticks.stereo = false;
+    ticks.mix = {{1, 95, 64, 30, 0}};
+    for (size_t i = 0; i < catches.size(); ++i)
+        ticks.notes.push_back(Note{1, Xylophone, i % 2 ? 84 : 79, 95, catches[i], 0.15});
+    play_at(out, ticks, 0);
+    Score laugh;
+    laugh.bpm = 160;
+    laugh.tail = 1.0;
+    laugh.stereo = false;
+    laugh.mix = {{1, 95, 64, 40, 0}, {2, 85, 64, 40, 0}};
+    add_line(laugh, 1, Marimba, 0, 95, "E5:0.25 C5 E5 C5 F5 D5 F5 D5 G5:0.5 E5 C5:1", 0.6);
+    add_line(laugh, 2, Pizzicato, 0, 85, "C3:1 G2 C3 G2 C3:1", 0.6);
+    play_at(out, laugh, giggle);
+    return fit(out, seconds);
+}
+
 }  // namespace datagen::clips

@@ -193,7 +193,7 @@ void crown_of(const Pup& p, double& x, double& y)
 }
 
 // A bright "!" of surprise.
-[[maybe_unused]] void surprise_mark(cairo_t* cr, double x, double y)
+void surprise_mark(cairo_t* cr, double x, double y)
 {
     paint_shape(cr, [=](cairo_t* k) {
         cairo_move_to(k, x - 6, y - 30);
@@ -1325,13 +1325,302 @@ Clip make_mice()
     return c;
 }
 
+
+// ---------------------------------------------------------------------------
+// KRYSA: a friendly rat in a little top hat peeks over the wardrobe; Bafo
+// jumps in surprise, the rat climbs up, tips its hat and juggles a thimble,
+// and Bafo giggles.
+
+constexpr double kWardX = 250, kWardW = 126, kWardTop = 108;
+constexpr double kRatScale = 0.85;
+constexpr uint32_t kRat = 0xA3958C;
+
+void paint_wardrobe_room(Canvas& c)
+{
+    paint_room(c, 505);
+    cairo_t* cr = c.cr();
+    dress_form(cr, 50, 262);
+    ground_shadow(cr, kWardX + kWardW / 2, 265, 74, 0.25);
+    shape(cr, [](cairo_t* k) { rounded_rect(k, kWardX, kWardTop, kWardW, 154, 5); }, 0xA8683A, 2.5, true, 0.12);
+    for (int i = 0; i < 2; ++i) {
+        const double dx = kWardX + 8 + i * (kWardW / 2 - 4);
+        shape(cr, [=](cairo_t* k) { rounded_rect(k, dx, kWardTop + 12, kWardW / 2 - 12, 130, 5); }, 0xC07F4A, 2.2, false, 0.15);
+        shape(cr, [=](cairo_t* k) { rounded_rect(k, dx + 10, kWardTop + 24, kWardW / 2 - 32, 44, 4); }, 0xCF9360, 1.8, false, 0.1);
+        shape(cr, [=](cairo_t* k) { rounded_rect(k, dx + 10, kWardTop + 82, kWardW / 2 - 32, 50, 4); }, 0xCF9360, 1.8, false, 0.1);
+        shape(cr, [=](cairo_t* k) { ellipse(k, kWardX + kWardW / 2 + (i ? 8 : -8), kWardTop + 75, 4.5, 4.5); }, pal::tag, 1.8, false);
+    }
+    shape(cr, [](cairo_t* k) { rounded_rect(k, kWardX - 8, kWardTop - 10, kWardW + 16, 14, 4); }, 0x8E5530, 2.5, false, 0.2);
+}
+
+// The rat in its hat, seated at (x, y); `hat` lifts the hat off (0..1),
+// paws: 0 down, 1 holding the edge in front, 2 both up juggling.
+void rat(cairo_t* cr, double x, double y, double look, double hat, int paws, bool mouth_open, double lean = 0)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, lean);
+    cairo_scale(cr, kRatScale, kRatScale);
+    const double lw = 2.2;
+    const Style fur{kRat, 0.25, pal::outline, lw, false};
+    cairo_save(cr);
+    cairo_move_to(cr, 12, -4);
+    cairo_curve_to(cr, 34, 0, 40, -20, 50, -28);
+    cairo_set_line_width(cr, 4 + 2 * lw);
+    set_rgb(cr, pal::outline);
+    cairo_stroke_preserve(cr);
+    cairo_set_line_width(cr, 4);
+    set_rgb(cr, pal::cheek);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    paint_shape(cr, [](cairo_t* k) { ellipse(k, 0, -18, 16, 19); }, fur);
+    cairo_save(cr);
+    set_rgb(cr, lighten(kRat, 0.45));
+    ellipse(cr, 0, -15, 9, 12);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    for (double ex : {-15.0, 15.0}) {
+        paint_shape(cr, [=](cairo_t* k) { ellipse(k, ex, -58, 9, 9); }, fur);
+        cairo_save(cr);
+        set_rgb(cr, pal::cheek);
+        ellipse(cr, ex, -58, 5, 5);
+        cairo_fill(cr);
+        cairo_restore(cr);
+    }
+    paint_shape(cr, [](cairo_t* k) { ellipse(k, 0, -46, 17, 15); }, fur);
+    paint_shape(cr, [](cairo_t* k) { ellipse(k, 0, -38, 9, 6.5); }, Style{lighten(kRat, 0.35), 0.1, pal::outline, 1.6, false});
+    eye(cr, -6.5, -49, 4, look, 0);
+    eye(cr, 6.5, -49, 4, look, 0);
+    pics::blush(cr, -11, -40, 3.5);
+    pics::blush(cr, 11, -40, 3.5);
+    cairo_save(cr);
+    set_rgb(cr, pal::cheek);
+    ellipse(cr, 0, -41.5, 3, 2.4);
+    cairo_fill(cr);
+    set_rgb(cr, pal::outline, 0.7);
+    cairo_set_line_width(cr, 1.1);
+    for (int side : {-1, 1})
+        for (int k = -1; k <= 1; ++k) {
+            cairo_move_to(cr, side * 7, -39);
+            cairo_line_to(cr, side * 22, -41 + k * 4);
+        }
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    if (mouth_open) {
+        pics::smile(cr, 0, -35, 8, 1.6, true);
+    } else {
+        pics::smile(cr, 0, -35.5, 7, 1.6);
+        // Two little front teeth.
+        paint_shape(cr, [](cairo_t* k) { cairo_rectangle(k, -2.5, -34, 5, 4); }, Style{pal::white, 0, pal::outline, 1.2, false});
+    }
+    // The hat, tipped up and over when greeting.
+    cairo_save(cr);
+    cairo_translate(cr, 10 * hat, -60 - 14 * hat);
+    cairo_rotate(cr, 0.2 - 0.5 * hat);
+    paint_shape(cr, [](cairo_t* k) { ellipse(k, 0, 0, 14, 3.5); }, Style{0x3B3350, 0.2, pal::outline, 1.8, false});
+    paint_shape(cr, [](cairo_t* k) { rounded_rect(k, -8, -18, 16, 18, 2); }, Style{0x3B3350, 0.3, pal::outline, 1.8, false});
+    set_rgb(cr, pal::red);
+    cairo_rectangle(cr, -7, -6, 14, 4);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    // Paws.
+    auto paw = [&](double px, double py) {
+        paint_shape(cr, [=](cairo_t* k) { ellipse(k, px, py, 4.5, 4); }, Style{lighten(kRat, 0.35), 0.1, pal::outline, 1.6, false});
+    };
+    if (paws == 1) {
+        paw(-10, -2);
+        paw(10, -2);
+    } else if (paws == 2) {
+        for (int side : {-1, 1}) {
+            cairo_save(cr);
+            cairo_move_to(cr, side * 12, -22);
+            cairo_line_to(cr, side * 20, -38);
+            cairo_set_line_width(cr, 4 + 2 * 1.6);
+            set_rgb(cr, pal::outline);
+            cairo_stroke_preserve(cr);
+            cairo_set_line_width(cr, 4);
+            set_rgb(cr, kRat);
+            cairo_stroke(cr);
+            cairo_restore(cr);
+            paw(side * 20, -38);
+        }
+    } else {
+        paw(-8, -12);
+        paw(8, -12);
+    }
+    cairo_restore(cr);
+}
+
+void thimble(cairo_t* cr, double x, double y, double turn)
+{
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, turn);
+    paint_shape(cr, [](cairo_t* k) {
+        cairo_move_to(k, -7, 7);
+        cairo_line_to(k, -5, -5);
+        cairo_curve_to(k, -5, -9, 5, -9, 5, -5);
+        cairo_line_to(k, 7, 7);
+        cairo_close_path(k);
+    }, Style{0xC9CED6, 0.4, pal::outline, 1.8, false});
+    set_rgb(cr, darken(0xC9CED6, 0.3));
+    for (int i = 0; i < 4; ++i) {
+        cairo_arc(cr, -3 + (i % 2) * 5, -3 + (i / 2) * 5, 0.9, 0, 2 * kPi);
+        cairo_fill(cr);
+    }
+    cairo_restore(cr);
+}
+
+struct RatShot {
+    Pup pup;
+    double peek = -1;  // how far the rat has come up behind the wardrobe, px; < 0 hidden
+    bool up = false;   // sitting on top of the wardrobe
+    double look = 0, hat = 0, lean = 0;
+    int paws = 0;
+    bool mouth_open = false;
+    double thimble = -1;  // 0..1 round the juggle
+    bool surprised = false;
+    double giggle = -1;
+};
+
+constexpr double kRatX = 316;
+
+void draw_rat_shot(cairo_t* cr, const RatShot& s)
+{
+    if (s.peek >= 0) {
+        // Behind the wardrobe: only what rises over its top shows.
+        cairo_save(cr);
+        cairo_rectangle(cr, 0, 0, kW, kWardTop - 10);
+        cairo_clip(cr);
+        rat(cr, kRatX, kWardTop - 10 + 60 - s.peek, s.look, 0, 0, false);
+        cairo_restore(cr);
+        if (s.paws == 1)
+            for (double px : {-12.0, 12.0})
+                paint_shape(cr, [=](cairo_t* k) { ellipse(k, kRatX + kRatScale * px, kWardTop - 10, 4.5, 3.6); },
+                            Style{lighten(kRat, 0.35), 0.1, pal::outline, 1.6, false});
+    }
+    if (s.up)
+        rat(cr, kRatX, kWardTop - 10, s.look, s.hat, s.paws, s.mouth_open, s.lean);
+    if (s.thimble >= 0) {
+        const double a = 2 * kPi * s.thimble;
+        // Tossed in a loop beside its head, clear of its face.
+        thimble(cr, kRatX + kRatScale * (40 + 16 * std::cos(a)), kWardTop - 10 - kRatScale * (52 + 24 * std::sin(a)), a);
+    }
+    draw_pup(cr, s.pup);
+    double cx, cy;
+    crown_of(s.pup, cx, cy);
+    if (s.surprised)
+        surprise_mark(cr, cx + 40, cy - 6);
+    if (s.giggle >= 0)
+        giggle_lines(cr, s.pup.x, s.pup.ground - s.pup.hop - 150 * kScale, s.giggle);
+}
+
+Clip make_rat()
+{
+    Film<RatShot> film;
+    RatShot s;
+    s.pup.x = 132;
+    s.pup.mouth = Mouth::Half;
+    film.shoot(s, 450);
+    const double peek = film.now();
+    for (double p : {14.0, 30.0, 44.0}) {
+        RatShot f = s;
+        f.peek = p;
+        f.look = -1;
+        film.shoot(f, 110);
+    }
+    RatShot edge = s;
+    edge.peek = 52;
+    edge.paws = 1;
+    edge.look = -1;
+    film.shoot(edge, 160);
+    // Bafo notices and jumps.
+    const double jump = film.now();
+    const double hops[] = {0, 22, 34, 14, 0};
+    for (int k = 0; k < 5; ++k) {
+        RatShot f = edge;
+        f.pup.hop = hops[k];
+        f.pup.look = 1;
+        f.pup.mouth = Mouth::Round;
+        f.pup.eyes = Eyes::Open;
+        f.pup.pose = k == 0 || k == 4 ? arms(0.9, 0.9) : arms(2.7, 2.7);
+        f.pup.stretch = k == 0 ? 0.9 : k == 4 ? 0.92 : 1.04;
+        f.pup.pose.foot_dy[0] = f.pup.pose.foot_dy[1] = hops[k] > 20 ? 6 : 0;
+        f.surprised = k >= 1;
+        film.shoot(f, k == 2 ? 110 : 80);
+    }
+    // The rat climbs up and tips its hat.
+    RatShot up = s;
+    up.up = true;
+    up.look = -1;
+    up.pup.look = 1;
+    up.pup.mouth = Mouth::Round;
+    up.pup.pose.head_tilt = 0.06;
+    film.shoot(up, 200);
+    const double hat = film.now();
+    RatShot tip = up;
+    tip.hat = 1;
+    tip.lean = -0.12;
+    tip.mouth_open = true;
+    tip.pup.mouth = Mouth::Half;
+    const int t = film.shoot(tip, 240);
+    film.again(t, 160);
+    film.shoot(up, 140);
+    // Juggling the thimble; Bafo giggles.
+    std::vector<double> catches;
+    std::vector<int> juggle;
+    for (int k = 0; k < 4; ++k) {
+        RatShot j = up;
+        j.paws = 2;
+        j.thimble = 0.1 + k * 0.25;
+        j.look = k % 2 ? 0 : -0.6;
+        j.lean = 0.06 * (k % 2 ? 1 : -1);
+        j.mouth_open = k % 2;
+        j.pup.eyes = Eyes::Happy;
+        j.pup.mouth = Mouth::Open;
+        j.pup.pose = arms(-0.55, -0.55);
+        j.pup.pose.arm_len[0] = j.pup.pose.arm_len[1] = 42;
+        j.pup.lean = 0.05 * (k % 2 ? 1 : -1);
+        j.pup.hop = k % 2 ? 3 : 0;
+        j.pup.tail = k % 2 ? 1 : -1;
+        j.giggle = k % 2;
+        juggle.push_back(film.shoot(j, 100));
+    }
+    const double giggle = film.now() - 0.4;
+    for (int round = 0; round < 2; ++round)
+        for (int k = 0; k < 4; ++k) {
+            if (k == 3)
+                catches.push_back(film.now());
+            film.again(juggle[size_t(k)], 100);
+        }
+    catches.insert(catches.begin(), giggle + 0.3);
+    RatShot end = up;
+    end.look = -0.8;
+    end.paws = 2;
+    end.hat = 0;
+    end.mouth_open = false;
+    end.pup.look = 0.6;
+    end.pup.eyes = Eyes::Happy;
+    end.pup.mouth = Mouth::Half;
+    end.pup.tail = 0.5;
+    end.pup.pose = arms(0.5, 2.5);
+    end.pup.pose.wave_lines[1] = true;
+    film.shoot(end, 300);
+    RatShot calm = end;
+    calm.paws = 0;
+    calm.pup.pose = arms(0.5, 0.5);
+    film.shoot(calm, 600);
+    Clip c = make_film("KRYSA", film, paint_wardrobe_room, draw_rat_shot);
+    c.sound = [=](double sec) { return sound_rat(sec, peek, jump, hat, catches, giggle); };
+    return c;
+}
+
 }  // namespace
 
 }  // namespace datagen::clips
 
 namespace datagen::clips {
 
-std::vector<Clip> dress_clips() { return {make_handstand(), make_drawer(), make_bird(), make_mice()}; }
+std::vector<Clip> dress_clips() { return {make_handstand(), make_drawer(), make_bird(), make_mice(), make_rat()}; }
 
 namespace {
 
