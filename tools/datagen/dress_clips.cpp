@@ -1301,10 +1301,9 @@ Clip make_mice()
         film.again(b, 130);
     }
     // And off after the others.
-    double x = stop;
+    // Until even its tail has left the picture.
     int j = 0;
-    while (x < kW + 60) {
-        x += v;
+    for (double x = stop + v; x - 50 < kW - kBand; x += v) {
         MiceShot f = s;
         f.m[2] = x;
         f.step = ++j % 2;
@@ -1555,16 +1554,15 @@ Clip make_rat()
     up.pup.look = 1;
     up.pup.mouth = Mouth::Round;
     up.pup.pose.head_tilt = 0.06;
-    film.shoot(up, 200);
+    const int on = film.shoot(up, 200);
     const double hat = film.now();
     RatShot tip = up;
     tip.hat = 1;
     tip.lean = -0.12;
     tip.mouth_open = true;
     tip.pup.mouth = Mouth::Half;
-    const int t = film.shoot(tip, 240);
-    film.again(t, 160);
-    film.shoot(up, 140);
+    film.shoot(tip, 240);
+    film.again(on, 140);
     // Juggling the thimble; Bafo giggles.
     std::vector<double> catches;
     std::vector<int> juggle;
