@@ -1330,8 +1330,8 @@ Clip make_mice()
 // jumps in surprise, the rat climbs up, tips its hat and juggles a thimble,
 // and Bafo giggles.
 
-constexpr double kWardX = 250, kWardW = 126, kWardTop = 108;
-constexpr double kRatScale = 0.85;
+constexpr double kWardX = 250, kWardW = 126, kWardTop = 116;
+constexpr double kRatScale = 0.95;
 constexpr uint32_t kRat = 0xA3958C;
 
 void paint_wardrobe_room(Canvas& c)
@@ -1340,13 +1340,13 @@ void paint_wardrobe_room(Canvas& c)
     cairo_t* cr = c.cr();
     dress_form(cr, 50, 262);
     ground_shadow(cr, kWardX + kWardW / 2, 265, 74, 0.25);
-    shape(cr, [](cairo_t* k) { rounded_rect(k, kWardX, kWardTop, kWardW, 154, 5); }, 0xA8683A, 2.5, true, 0.12);
+    shape(cr, [](cairo_t* k) { rounded_rect(k, kWardX, kWardTop, kWardW, kGround - kWardTop, 5); }, 0xA8683A, 2.5, true, 0.12);
     for (int i = 0; i < 2; ++i) {
         const double dx = kWardX + 8 + i * (kWardW / 2 - 4);
-        shape(cr, [=](cairo_t* k) { rounded_rect(k, dx, kWardTop + 12, kWardW / 2 - 12, 130, 5); }, 0xC07F4A, 2.2, false, 0.15);
-        shape(cr, [=](cairo_t* k) { rounded_rect(k, dx + 10, kWardTop + 24, kWardW / 2 - 32, 44, 4); }, 0xCF9360, 1.8, false, 0.1);
-        shape(cr, [=](cairo_t* k) { rounded_rect(k, dx + 10, kWardTop + 82, kWardW / 2 - 32, 50, 4); }, 0xCF9360, 1.8, false, 0.1);
-        shape(cr, [=](cairo_t* k) { ellipse(k, kWardX + kWardW / 2 + (i ? 8 : -8), kWardTop + 75, 4.5, 4.5); }, pal::tag, 1.8, false);
+        shape(cr, [=](cairo_t* k) { rounded_rect(k, dx, kWardTop + 12, kWardW / 2 - 12, kGround - kWardTop - 24, 5); }, 0xC07F4A, 2.2, false, 0.15);
+        shape(cr, [=](cairo_t* k) { rounded_rect(k, dx + 10, kWardTop + 24, kWardW / 2 - 32, 38, 4); }, 0xCF9360, 1.8, false, 0.1);
+        shape(cr, [=](cairo_t* k) { rounded_rect(k, dx + 10, kWardTop + 76, kWardW / 2 - 32, 46, 4); }, 0xCF9360, 1.8, false, 0.1);
+        shape(cr, [=](cairo_t* k) { ellipse(k, kWardX + kWardW / 2 + (i ? 8 : -8), kWardTop + 69, 4.5, 4.5); }, pal::tag, 1.8, false);
     }
     shape(cr, [](cairo_t* k) { rounded_rect(k, kWardX - 8, kWardTop - 10, kWardW + 16, 14, 4); }, 0x8E5530, 2.5, false, 0.2);
 }
