@@ -119,6 +119,17 @@ Sound thud(double from = 110)
     return s;
 }
 
+// A canary's chirp: a quick whistle swept down and up.
+Sound chirp(double base, double len)
+{
+    Sound s = tone(len, [=](double t) {
+        const double x = t / len;
+        return base * (1.25 - 0.5 * x + 0.35 * std::sin(kPi * 3 * x));
+    });
+    shape(s, [len](double t) { return std::sin(kPi * std::clamp(t / len, 0.0, 1.0)); });
+    return s;
+}
+
 // The tune of a score, mixed into out from `at`.
 void play_at(Sound& out, const Score& s, double at, double gain = 1.0) { mix(out, to_mono(render(s)), at, gain); }
 
@@ -400,19 +411,6 @@ Sound sound_drawer(double seconds, const std::vector<double>& rattles, double op
     play_at(out, giggle, laugh);
     return fit(out, seconds);
 }
-
-// A canary's chirp: a quick whistle swept down and up.
-namespace {
-Sound chirp(double base, double len)
-{
-    Sound s = tone(len, [=](double t) {
-        const double x = t / len;
-        return base * (1.25 - 0.5 * x + 0.35 * std::sin(kPi * 3 * x));
-    });
-    shape(s, [len](double t) { return std::sin(kPi * std::clamp(t / len, 0.0, 1.0)); });
-    return s;
-}
-}  // namespace
 
 // Soft wing flutters, trills of chirps when the canary sings, a little flute
 // and celesta tune under it all, and a tinkle as it lands on his head.

@@ -290,7 +290,8 @@ void cloth_rolls(cairo_t* cr, double x, double ground)
 
 // ---------------------------------------------------------------------------
 // STOJKA: Bafo stands on his head on a gym mat, arms out, wobbling and
-// kicking, then tips over onto his feet and cheers.
+// kicking, then tips over onto his feet and cheers. His short arms cannot
+// reach past his big head to the mat, so he balances on his crown.
 
 constexpr double kMatTop = 254;  // where his feet rest on the mat
 
