@@ -734,6 +734,21 @@ void butterfly(cairo_t* cr, double cx, double cy, double s, uint32_t wings, doub
     cairo_restore(cr);
 }
 
+void music_note(cairo_t* cr, double x, double y, double size, uint32_t colour)
+{
+    paint_shape(cr, [=](cairo_t* k) { ellipse(k, x, y, size * 0.55, size * 0.42); },
+                Style{colour, 0.3, pal::outline, 1.6, false});
+    cairo_save(cr);
+    set_rgb(cr, pal::outline);
+    cairo_set_line_width(cr, 2);
+    cairo_move_to(cr, x + size * 0.5, y);
+    cairo_line_to(cr, x + size * 0.5, y - size * 2);
+    cairo_curve_to(cr, x + size * 1.2, y - size * 1.7, x + size * 1.3, y - size * 1.3, x + size * 1.0, y - size);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
+
 void balloon(cairo_t* cr, double cx, double cy, double rx, uint32_t colour, double string_len,
              double sway, double highlight_shift)
 {

@@ -178,6 +178,8 @@ void grass_blades(cairo_t* cr, Rng& rng, double x0, double x1, double y0, double
 void tree(cairo_t* cr, double x, double ground, double size, uint32_t leaves = pal::grass);
 void bush(cairo_t* cr, double cx, double ground, double w, uint32_t leaves = pal::green_dark);
 void butterfly(cairo_t* cr, double cx, double cy, double size, uint32_t wings, double turn = 0);
+// A quaver in the air: coloured head, dark outline and stem.
+void music_note(cairo_t* cr, double x, double y, double size, uint32_t colour);
 // A simple toy balloon; (cx, cy) is the centre of its body, rx its half width.
 // The string hangs from the knot and sways by `sway` (-1 .. 1).
 void balloon(cairo_t* cr, double cx, double cy, double rx, uint32_t colour, double string_len,

@@ -8,6 +8,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,7 @@ using Painter = std::function<void(art::Canvas& c, int frame)>;
 
 struct Clip {
     std::string name;  // file name without extension, 8 characters at most
+    std::string folder = "KLIPY";  // under BAFO_CS, where its files lie
     int left = 0, top = 0, w = kAreaW, h = kAreaH;
     int keep = 0;
     int frames = 0;  // distinct frames in the video
@@ -48,6 +51,11 @@ int play_ms(const Clip& c);
 // Every clip, in a fixed order.
 std::vector<Clip> all_clips();
 
+// Where the clip's files lie in the tree ("BAFO_CS/KLIPY/") and how its
+// script names them ("BAFO_CS\\KLIPY\\").
+std::string tree_dir(const Clip& c);
+std::string script_dir(const Clip& c);
+
 // The clip script as the game reads it (CRLF lines).
 std::string script_text(const Clip& c);
 
@@ -60,6 +68,27 @@ void write_clip(const std::filesystem::path& root, const Clip& c);
 
 // The win sequence beside picture `picture` (1..10) of set `set` (1..6).
 std::string sequence_text(int set, int picture);
+
+// Pieces the scenes share (clips_scenes.cpp).
+
+// 0 at 0, 1 at 1, easing in and out; clamped outside.
+double smooth(double t);
+// When each play of `frame` starts, in seconds from the start of the clip.
+std::vector<double> starts_of(const std::vector<Entry>& plays, int frame);
+void add(std::vector<Entry>& plays, std::initializer_list<int> frames, int ms);
+void add_run(std::vector<Entry>& plays, int from, int to, int ms);
+// The scenery of a clip, painted once and shared by all its frames.
+std::shared_ptr<art::Canvas> scenery(int w, int h, const std::function<void(art::Canvas&)>& paint);
+// A soft shadow on the floor, centred on (x, y).
+void ground_shadow(cairo_t* cr, double x, double y, double rx, double alpha = 0.22);
+// A five-pointed star with an outline and a shine, as on the stickers.
+void star(cairo_t* cr, double x, double y, double r, uint32_t colour, double turn = 0, bool shadow = true);
+// A four-pointed twinkle, no outline: light rather than a thing.
+void twinkle(cairo_t* cr, double x, double y, double r, uint32_t colour, double alpha = 1);
+// Bafo squashed or stretched about his feet (stretch < 1 squashes, the width
+// growing to keep his bulk) and leaning by `lean` radians.
+void bafo(cairo_t* cr, const art::Bafo& b, const art::BafoPose& p, double stretch = 1, double lean = 0);
+art::BafoPose arms(double left, double right);
 
 // The scenes, one maker each (clips_scenes.cpp).
 Clip clip_cheer();
@@ -80,5 +109,24 @@ audio::Sound sound_confetti(double seconds);
 audio::Sound sound_dance(double seconds, double beat);
 audio::Sound sound_clap(double seconds, const std::vector<double>& claps);
 audio::Sound sound_stars(double seconds);
+
+// The five funny clips of the dress-up screen (dress_clips.cpp), played at
+// (80, 31) of the screen like the celebrations.
+inline constexpr const char* kDressFolder = "KREJCI";
+std::vector<Clip> dress_clips();
+
+// Their sounds (clips_sounds.cpp): mono, each `seconds` long plus a short
+// ring, not yet normalised; the times are the moments the pictures need
+// a sound for, in seconds from the start of the clip.
+audio::Sound sound_handstand(double seconds, double tip, const std::vector<double>& wobbles, double flip,
+                             double landing);
+audio::Sound sound_drawer(double seconds, const std::vector<double>& rattles, double opening, double pop,
+                          double throw_at, double landing, double laugh);
+audio::Sound sound_bird(double seconds, const std::vector<double>& flaps, const std::vector<double>& songs,
+                        double landing);
+audio::Sound sound_mice(double seconds, double run_from, double run_to, const std::vector<double>& squeaks,
+                        double hello);
+audio::Sound sound_rat(double seconds, double peek, double jump, double hat, const std::vector<double>& catches,
+                       double giggle);
 
 }  // namespace datagen::clips

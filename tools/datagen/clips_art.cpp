@@ -79,10 +79,13 @@ int play_ms(const Clip& c)
     return std::accumulate(c.plays.begin(), c.plays.end(), 0, [](int t, const Entry& e) { return t + e.ms; });
 }
 
+std::string tree_dir(const Clip& c) { return "BAFO_CS/" + c.folder + "/"; }
+std::string script_dir(const Clip& c) { return "BAFO_CS\\" + c.folder + "\\"; }
+
 std::string script_text(const Clip& c)
 {
     std::string s;
-    s += kScriptDir + c.name + kCrlf;
+    s += script_dir(c) + c.name + kCrlf;
     for (int v : {c.left, c.top, c.w, c.h, c.keep})
         s += std::to_string(v) + kCrlf;
     auto entry = [&](const Entry& e) { s += std::to_string(e.frame) + "x" + std::to_string(e.ms) + kCrlf; };
@@ -95,7 +98,7 @@ std::string script_text(const Clip& c)
 
 void write_clip(const fs::path& root, const Clip& c)
 {
-    const fs::path base = root / kDir;
+    const fs::path base = root / tree_dir(c);
     write_avi(base / (c.name + ".AVI"), c, c.prepare());
     audio::Sound s = c.sound(play_ms(c) / 1000.0);
     audio::normalise(s, c.level);

@@ -9,12 +9,12 @@
 
 namespace datagen::clips {
 
-namespace {
-
 using namespace art;
 
+namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kTau = 2 * kPi;
+}  // namespace
 
 double smooth(double t)
 {
@@ -56,7 +56,7 @@ std::shared_ptr<Canvas> scenery(int w, int h, const std::function<void(Canvas&)>
 
 // --- little pieces ----------------------------------------------------------
 
-void ground_shadow(cairo_t* cr, double x, double y, double rx, double alpha = 0.22)
+void ground_shadow(cairo_t* cr, double x, double y, double rx, double alpha)
 {
     cairo_save(cr);
     set_rgb(cr, 0x1A0F08, alpha);
@@ -66,7 +66,7 @@ void ground_shadow(cairo_t* cr, double x, double y, double rx, double alpha = 0.
 }
 
 // A five-pointed star with an outline and a shine, as on the stickers.
-void star(cairo_t* cr, double x, double y, double r, uint32_t colour, double turn = 0, bool shadow = true)
+void star(cairo_t* cr, double x, double y, double r, uint32_t colour, double turn, bool shadow)
 {
     const double lw = std::clamp(r / 9, 1.2, 2.5);
     paint_shape(cr, [=](cairo_t* c) { star_path(c, x, y, r, r * 0.48, 5, turn); },
@@ -79,7 +79,7 @@ void star(cairo_t* cr, double x, double y, double r, uint32_t colour, double tur
 }
 
 // A four-pointed twinkle, no outline: light rather than a thing.
-void twinkle(cairo_t* cr, double x, double y, double r, uint32_t colour, double alpha = 1)
+void twinkle(cairo_t* cr, double x, double y, double r, uint32_t colour, double alpha)
 {
     if (r < 1)
         return;
@@ -95,7 +95,7 @@ void twinkle(cairo_t* cr, double x, double y, double r, uint32_t colour, double 
 
 // Bafo squashed or stretched about his feet (stretch < 1 squashes, the width
 // growing to keep his bulk) and leaning by `lean` radians.
-void bafo(cairo_t* cr, const Bafo& b, const BafoPose& p, double stretch = 1, double lean = 0)
+void bafo(cairo_t* cr, const Bafo& b, const BafoPose& p, double stretch, double lean)
 {
     cairo_save(cr);
     cairo_translate(cr, b.x, b.y);
@@ -115,6 +115,8 @@ BafoPose arms(double left, double right)
     p.arm[1] = right;
     return p;
 }
+
+namespace {
 
 // Sky of the day scenes, with the menu's colours.
 void day_sky(cairo_t* cr, double w, double h)

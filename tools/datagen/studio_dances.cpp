@@ -180,20 +180,6 @@ void draw_back(cairo_t* cr, const Bafo& b, const BafoPose& pose)
 
 // --- extras ---------------------------------------------------------------
 
-void note(cairo_t* cr, double x, double y, double size, uint32_t colour)
-{
-    paint_shape(cr, [=](cairo_t* k) { ellipse(k, x, y, size * 0.55, size * 0.42); },
-                Style{colour, 0.3, pal::outline, 1.6, false});
-    cairo_save(cr);
-    set_rgb(cr, pal::outline);
-    cairo_set_line_width(cr, 2);
-    cairo_move_to(cr, x + size * 0.5, y);
-    cairo_line_to(cr, x + size * 0.5, y - size * 2);
-    cairo_curve_to(cr, x + size * 1.2, y - size * 1.7, x + size * 1.3, y - size * 1.3, x + size * 1.0, y - size);
-    cairo_stroke(cr);
-    cairo_restore(cr);
-}
-
 void twinkle(cairo_t* cr, double x, double y, double r, uint32_t colour)
 {
     cairo_save(cr);
@@ -240,7 +226,7 @@ void extras(cairo_t* cr, const Move& m, const Bafo& b)
         for (int i = 0; i < 2; ++i) {
             const double q = std::fmod(m.fx_phase + i * 0.5, 1.0);
             const double side = i == 0 ? -1 : 1;
-            note(cr, b.x + side * (100 + 8 * std::sin(q * 2 * kPi)) - 6, 150 - 110 * q, 11,
+            music_note(cr, b.x + side * (100 + 8 * std::sin(q * 2 * kPi)) - 6, 150 - 110 * q, 11,
                  colours[(i + int(m.fx_phase * 4)) % 4]);
         }
         break;
