@@ -165,7 +165,7 @@ PrivateCups::PrivateCups(const std::vector<PrivateCupsQueue>& queues, const std:
         files += std::string("SystemGroup ") + g->gr_name + "\n";
     put(d + "/cups-files.conf", files);
     put(d + "/cupsd.conf", "Listen " + m_socket +
-                               "\nBrowsing Off\nBrowseLocalProtocols none\nLogLevel info\nDefaultAuthType None\n"
+                               "\nLogTimeFormat usecs\nBrowsing Off\nBrowseLocalProtocols none\nLogLevel info\nDefaultAuthType None\n"
                                "WebInterface No\nPreserveJobHistory Yes\n"
                                "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
                                "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n");
@@ -227,12 +227,16 @@ void PrivateCups::stop()
     if (m_pid > 0) {
         ::kill(m_pid, SIGTERM);
         auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        while (::waitpid(m_pid, nullptr, WNOHANG) == 0) {
+        for (int i = 0; ::waitpid(m_pid, nullptr, WNOHANG) == 0; ++i) {
             if (std::chrono::steady_clock::now() > until) {
                 ::kill(m_pid, SIGKILL);
                 ::waitpid(m_pid, nullptr, 0);
                 break;
             }
+            // It notices the signal when it next wakes, up to a second
+            // later; a knock at its socket wakes it now.
+            if (i % 5 == 0)
+                answers(m_socket);
             sleep_ms(5);
         }
         m_pid = -1;
