@@ -44,6 +44,7 @@ namespace {
     X(cupsWriteRequestData)    \
     X(cupsFinishDestDocument)  \
     X(cupsCancelDestJob)       \
+    X(cupsLastError)           \
     X(cupsLastErrorString)     \
     X(cupsUser)                \
     X(ippNewRequest)           \
@@ -301,8 +302,11 @@ std::string cups_print(const PrintPage& page)
         return std::string("No print service (") + kCupsLibrary + ")";
     const CupsLibrary& c = *lib;
     Dests dests(c);
-    if (dests.count == 0)
-        return last_error(c, "No printer");
+    if (dests.count == 0) {
+        // No queue, or no service to ask.
+        const char* why = c.cupsLastError() > IPP_STATUS_OK_CONFLICTING ? c.cupsLastErrorString() : nullptr;
+        return why && *why ? std::string("No printer: ") + why : "No printer";
+    }
     cups_dest_t* dest =
         c.cupsGetDest(page.printer.empty() ? nullptr : page.printer.c_str(), nullptr, dests.count, dests.list);
     if (!dest)
