@@ -283,7 +283,7 @@ std::vector<std::string> cups_printers()
     if (!c)
         return names;
     Dests dests(*c);
-    // Instances are ways of printing on a queue, not queues of their own.
+    // Instances (saved option sets of a queue) share its name: listed once.
     for (int i = 0; i < dests.count; ++i)
         if (dests.list[i].is_default)
             names.push_back(dests.list[i].name);
@@ -315,7 +315,7 @@ std::string cups_print(const PrintPage& page)
 
     Connection conn{c};
     // The server the list came from, whatever URI the queue gives itself.
-    conn.http = c.httpConnect2(c.cupsServer(), c.ippPort(), nullptr, AF_UNSPEC, c.cupsEncryption(), 1, 30000, nullptr);
+    conn.http = c.httpConnect2(c.cupsServer(), c.ippPort(), nullptr, AF_UNSPEC, c.cupsEncryption(), 1, 5000, nullptr);
     if (!conn.http)
         return name + ": " + last_error(c, "no connection");
     conn.info = c.cupsCopyDestInfo(conn.http, dest);
