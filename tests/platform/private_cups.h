@@ -10,9 +10,13 @@
 //     PdfInfo info = pdf_info(cups.output_path("beta"));
 //     Surface sheet = render_pdf(cups.output_path("beta"), 96);
 //
-// Works as root (cupsd runs its filter as lp) and as a normal user. Needs
+// Each queue's device is file://DIR/QUEUE.pdf; a one-line filter copies the
+// job's PDF there unchanged (cupsd writes nothing to a file device for a
+// queue without a filter). Works as root (cupsd runs the filter as lp) and as
+// a normal user; starts in about 50 ms and stops in about as long. Needs
 // /usr/sbin/cupsd (cups-daemon) and, for the PDF helpers, pdftoppm and
-// pdfinfo (poppler-utils).
+// pdfinfo (poppler-utils). libcups keeps its server per thread: print from
+// the thread that made the PrivateCups (the test's own).
 #pragma once
 
 #include "platform/surface.h"
