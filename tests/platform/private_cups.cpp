@@ -14,17 +14,15 @@
 #include <grp.h>
 #include <memory>
 #include <pwd.h>
-#include <spawn.h>
 #include <sstream>
 #include <stdexcept>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace bafo::test {
 
@@ -181,21 +179,29 @@ PrivateCups::PrivateCups(const std::vector<PrivateCupsQueue>& queues, const std:
     }
     put(d + "/printers.conf", printers, 0600);
 
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     std::string out = d + "/log/cupsd.out";
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
     std::string conf = d + "/cupsd.conf", files_conf = d + "/cups-files.conf";
     const char* argv[] = {kCupsd, "-f", "-c", conf.c_str(), "-s", files_conf.c_str(), nullptr};
-    int rc = posix_spawn(&m_pid, kCupsd, &actions, nullptr, const_cast<char**>(argv), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) {
+    pid_t parent = ::getpid();
+    m_pid = ::fork();
+    if (m_pid == 0) {
+        // A test that crashes takes its server with it.
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != parent)
+            ::_exit(127);
+        int in = ::open("/dev/null", O_RDONLY);
+        int log = ::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (in < 0 || log < 0 || ::dup2(in, 0) < 0 || ::dup2(log, 1) < 0 || ::dup2(log, 2) < 0)
+            ::_exit(127);
+        ::execv(kCupsd, const_cast<char**>(argv));
+        ::_exit(127);
+    }
+    if (m_pid < 0) {
+        int err = errno;
         m_pid = -1;
         std::error_code ec;
         fs::remove_all(m_dir, ec);
-        throw std::runtime_error(std::string("private print service: cannot start cupsd: ") + std::strerror(rc));
+        throw std::runtime_error(std::string("private print service: cannot start cupsd: ") + std::strerror(err));
     }
     auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     for (;;) {
