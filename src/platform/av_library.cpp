@@ -1,11 +1,14 @@
 #include "platform/av_library.h"
 
+#include "platform/dynlib.h"
+
 #include <cstdio>
 #include <dlfcn.h>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <tuple>
+#include <vector>
 
 namespace bafo {
 
@@ -19,30 +22,25 @@ namespace {
 
 std::unique_ptr<AvLibrary> load(const std::string& format, const std::string& codec, const std::string& util)
 {
+    auto av = std::make_unique<AvLibrary>();
+    std::vector<DynSymbol> util_symbols, codec_symbols, format_symbols;
+#define BAFO_AV_SYMBOL(lib, name) lib##_symbols.push_back(dyn_symbol(#name, av->name));
+    BAFO_AV_FUNCTIONS(BAFO_AV_SYMBOL)
+#undef BAFO_AV_SYMBOL
     // Each library needs the one before it; all three stay loaded for the life
     // of the process once they are all there. Bound lazily, as a linked library
     // would be: 25 ms instead of 30 for the first clip.
-    void* util_h = dlopen(util.c_str(), RTLD_LAZY | RTLD_LOCAL);
-    void* codec_h = util_h ? dlopen(codec.c_str(), RTLD_LAZY | RTLD_LOCAL) : nullptr;
-    void* format_h = codec_h ? dlopen(format.c_str(), RTLD_LAZY | RTLD_LOCAL) : nullptr;
-    auto give_up = [&](const std::string& what) {
-        std::fprintf(stderr, "bafolino: no clips: %s\n", what.c_str());
-        for (void* h : {format_h, codec_h, util_h})
+    std::string why;
+    void* util_h = dyn_open(util, util_symbols, why);
+    void* codec_h = util_h ? dyn_open(codec, codec_symbols, why) : nullptr;
+    void* format_h = codec_h ? dyn_open(format, format_symbols, why) : nullptr;
+    if (!format_h) {
+        std::fprintf(stderr, "bafolino: no clips: %s\n", why.c_str());
+        for (void* h : {codec_h, util_h})
             if (h)
                 dlclose(h);
         return nullptr;
-    };
-    if (!format_h) {
-        const char* why = dlerror();
-        return give_up(why ? why : format);
     }
-    auto av = std::make_unique<AvLibrary>();
-#define BAFO_AV_RESOLVE(lib, name)                                                       \
-    av->name = reinterpret_cast<decltype(av->name)>(dlsym(lib##_h, #name));              \
-    if (!av->name)                                                                       \
-        return give_up(lib + " has no " #name);
-    BAFO_AV_FUNCTIONS(BAFO_AV_RESOLVE)
-#undef BAFO_AV_RESOLVE
     av->av_log_set_level(AV_LOG_QUIET);
     return av;
 }

@@ -1,11 +1,11 @@
 #include "platform/midi_ports.h"
 
+#include "platform/dynlib.h"
 #include "platform/midi_errors.h"
 
 #include <rtmidi_c.h>
 
 #include <cstdio>
-#include <dlfcn.h>
 #include <map>
 #include <mutex>
 #include <unistd.h>
@@ -59,22 +59,16 @@ void on_message(double, const unsigned char* message, size_t size, void* user)
 
 std::unique_ptr<RtMidiLibrary> load(const std::string& library)
 {
-    void* h = dlopen(library.c_str(), RTLD_LAZY | RTLD_LOCAL);
-    if (!h) {
-        const char* why = dlerror();
-        std::fprintf(stderr, "bafolino: no MIDI ports: %s\n", why ? why : library.c_str());
+    auto rt = std::make_unique<RtMidiLibrary>();
+    std::vector<DynSymbol> symbols;
+#define BAFO_RTMIDI_SYMBOL(name) symbols.push_back(dyn_symbol(#name, rt->name));
+    BAFO_RTMIDI_FUNCTIONS(BAFO_RTMIDI_SYMBOL)
+#undef BAFO_RTMIDI_SYMBOL
+    std::string why;
+    if (!dyn_open(library, symbols, why)) {
+        std::fprintf(stderr, "bafolino: no MIDI ports: %s\n", why.c_str());
         return nullptr;
     }
-    auto rt = std::make_unique<RtMidiLibrary>();
-#define BAFO_RTMIDI_RESOLVE(name)                                                           \
-    rt->name = reinterpret_cast<decltype(rt->name)>(dlsym(h, #name));                       \
-    if (!rt->name) {                                                                        \
-        std::fprintf(stderr, "bafolino: no MIDI ports: %s has no " #name "\n", library.c_str()); \
-        dlclose(h);                                                                         \
-        return nullptr;                                                                     \
-    }
-    BAFO_RTMIDI_FUNCTIONS(BAFO_RTMIDI_RESOLVE)
-#undef BAFO_RTMIDI_RESOLVE
     return rt;  // loaded for the rest of the run
 }
 

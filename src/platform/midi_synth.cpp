@@ -1,11 +1,11 @@
 #include "platform/midi_synth.h"
 
+#include "platform/dynlib.h"
 #include "platform/midi_errors.h"
 
 #include <fluidsynth.h>
 
 #include <cstdio>
-#include <dlfcn.h>
 #include <map>
 #include <mutex>
 #include <unistd.h>
@@ -50,22 +50,16 @@ void log_to_stderr(int, const char* message, void*)
 
 std::unique_ptr<FluidLibrary> load(const std::string& library)
 {
-    void* h = dlopen(library.c_str(), RTLD_LAZY | RTLD_LOCAL);
-    if (!h) {
-        const char* why = dlerror();
-        std::fprintf(stderr, "bafolino: no synthesiser: %s\n", why ? why : library.c_str());
+    auto fl = std::make_unique<FluidLibrary>();
+    std::vector<DynSymbol> symbols;
+#define BAFO_FLUID_SYMBOL(name) symbols.push_back(dyn_symbol(#name, fl->name));
+    BAFO_FLUID_FUNCTIONS(BAFO_FLUID_SYMBOL)
+#undef BAFO_FLUID_SYMBOL
+    std::string why;
+    if (!dyn_open(library, symbols, why)) {
+        std::fprintf(stderr, "bafolino: no synthesiser: %s\n", why.c_str());
         return nullptr;
     }
-    auto fl = std::make_unique<FluidLibrary>();
-#define BAFO_FLUID_RESOLVE(name)                                                           \
-    fl->name = reinterpret_cast<decltype(fl->name)>(dlsym(h, #name));                      \
-    if (!fl->name) {                                                                       \
-        std::fprintf(stderr, "bafolino: no synthesiser: %s has no " #name "\n", library.c_str()); \
-        dlclose(h);                                                                        \
-        return nullptr;                                                                    \
-    }
-    BAFO_FLUID_FUNCTIONS(BAFO_FLUID_RESOLVE)
-#undef BAFO_FLUID_RESOLVE
     // Its errors in our words on stderr; the chatter below them nowhere.
     fl->fluid_set_log_function(FLUID_PANIC, log_to_stderr, nullptr);
     fl->fluid_set_log_function(FLUID_ERR, log_to_stderr, nullptr);
