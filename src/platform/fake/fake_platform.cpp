@@ -1,5 +1,6 @@
 #include "platform/fake/fake_platform.h"
 
+#include "platform/printing.h"
 #include "platform/wave_info.h"
 
 #include <algorithm>
@@ -248,12 +249,17 @@ std::string FakePlatform::midi_error_text(int code)
     return "MIDI error " + std::to_string(code);
 }
 
+std::vector<std::string> FakePlatform::printers()
+{
+    return real_printing ? cups_printers() : printer_names;
+}
+
 std::string FakePlatform::print(const PrintPage& page)
 {
     Printed p{page.printer, page.title, page.picture ? *page.picture : Surface(), page.width_in, page.height_in,
               page.landscape};
     printed.push_back(std::move(p));
-    return print_error;
+    return real_printing ? cups_print(page) : print_error;
 }
 
 void FakePlatform::midi_note(uint32_t at, int note, int velocity)

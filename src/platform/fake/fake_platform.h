@@ -73,7 +73,7 @@ public:
     // A note from a MIDI keyboard, due at a virtual time (velocity 0 lets it go).
     void midi_note(uint32_t at, int note, int velocity);
 
-    std::vector<std::string> printers() override { return printer_names; }
+    std::vector<std::string> printers() override;
     std::string print(const PrintPage& page) override;
 
     bool another_instance_running() override { return other_instance; }
@@ -118,6 +118,7 @@ public:
     int midi_open_error = 0;        // returned by open and send when not 0
     std::vector<std::string> printer_names;  // the default first
     std::string print_error;                 // what print() answers
+    bool real_printing = false;              // the machine's print service instead of the two above
 
 private:
     void advance_to(uint32_t t);
