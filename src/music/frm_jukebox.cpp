@@ -193,18 +193,10 @@ void FrmJukebox::klik_ico_Click(int i)
 
 void FrmJukebox::zeptej_se(Point at, const std::string& wave)
 {
-    auto& app = ui::App::get();
     m_highlight->smaz_aktivni_plochy();
     klip_zdroj.load(jukebox_file("BAFO_ANI.BMP"), 4);
-    otazka_pic.move(at.x, at.y);
-    sloz_panel(otazka_pic, m_otazka, screen, at.x, at.y);
-    m_lights.lit = {false, false};
-    otazka_pic.show();
     trace("jukebox: asks " + otazka_jukeboxu);
-    app.dispatch_pending();
-    if (!app.is_loaded(*this))
-        return;
-    animuj_mluveni(otazka_pic.layers, kMouth.x, kMouth.y, klip_zdroj, &zdroj, wave);
+    m_lights.ask(*this, otazka_pic, m_otazka, at, kMouth, &zdroj, wave);
 }
 
 void FrmJukebox::otazka_click_MouseMove(int b)

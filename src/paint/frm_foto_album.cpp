@@ -199,18 +199,11 @@ void FrmFotoAlbum::klik_ico_Click(int i)
 
 void FrmFotoAlbum::zeptej_se(const std::string& wave)
 {
-    auto& app = ui::App::get();
     zapni_vstup(false);
     m_highlight->smaz_aktivni_plochy();
     klip_zdroj.load(album_file("BAFO_ANI.BMP"), 4);
-    sloz_panel(otazka_pic, m_otazka, screen, kPanel.x, kPanel.y);
-    m_lights.lit = {false, false};
-    otazka_pic.show();
     trace("album: asks " + otazka_alba);
-    app.dispatch_pending();
-    if (!app.is_loaded(*this) || !otazka_pic.visible())
-        return;
-    animuj_mluveni(otazka_pic.layers, kMouth.x, kMouth.y, klip_zdroj, &zdroj, wave);
+    m_lights.ask(*this, otazka_pic, m_otazka, kPanel, kMouth, &zdroj, wave);
 }
 
 void FrmFotoAlbum::otazka_click_MouseMove(int b)

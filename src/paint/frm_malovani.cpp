@@ -316,13 +316,7 @@ void FrmMalovani::klik_iko_Click(int k)
         enable_input(false);
         // Four mouth frames, as on every game and tool screen (only the menu has three).
         klip_zdroj.load(paint_file("OST\\BAFO_ANI.BMP"), 4);
-        otazka_pic.move(kPanel.x, kPanel.y);
-        sloz_panel(otazka_pic, m_otazka, screen, kPanel.x, kPanel.y);
-        m_lights.lit = {false, false};
-        otazka_pic.show();
-        app.dispatch_pending();
-        animuj_mluveni(otazka_pic.layers, kMouth.x, kMouth.y, klip_zdroj, &zdroj,
-                       data_path("\\BAFO_CS\\REC\\OMALKY\\06A.WAV"));
+        m_lights.ask(*this, otazka_pic, m_otazka, kPanel, kMouth, &zdroj, data_path("\\BAFO_CS\\REC\\OMALKY\\06A.WAV"));
     } else if (k == 13) {
         trace("painting: album");
         app.show(app.form<FrmFotoAlbum>());

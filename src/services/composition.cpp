@@ -2,6 +2,8 @@
 
 #include "platform/bitmap_file.h"
 #include "platform/files.h"
+#include "services/sound.h"
+#include "ui/app.h"
 
 #include <cstdlib>
 
@@ -78,6 +80,19 @@ void YesNoLights::over_panel(ui::PictureBox& panel)
         return;
     panel.layers.repaint();
     lit = {false, false};
+}
+
+void YesNoLights::ask(ui::Form& form, ui::PictureBox& panel, const Surface& picture, Point at, Point mouth,
+                      ui::PictureBox* work, const std::string& voice)
+{
+    sloz_panel(panel, picture, form.screen, at.x, at.y);
+    lit = {false, false};
+    panel.show();
+    auto& app = ui::App::get();
+    app.dispatch_pending();
+    if (!app.is_loaded(form) || !panel.visible())
+        return;
+    animuj_mluveni(panel.layers, mouth.x, mouth.y, klip_zdroj, work, voice);
 }
 
 void ScreenPointers::load(const std::string& dir, const Cursor& hot)

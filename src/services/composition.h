@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "platform/surface.h"
 #include "ui/control.h"
+#include "ui/form.h"
 #include "ui/layers.h"
 
 #include <array>
@@ -33,6 +34,12 @@ struct YesNoLights {
     std::array<bool, 2> lit{};
     void over_button(ui::PictureBox& panel, int b);
     void over_panel(ui::PictureBox& panel);
+    // Bafo asks: `picture` laid over the form's screen at `at` into `panel`,
+    // both buttons dark; what is pending runs; then he says `voice` with the
+    // mouth strip in klip_zdroj moving at `mouth` of the panel. He says nothing
+    // when the form went away or the panel was answered meanwhile.
+    void ask(ui::Form& form, ui::PictureBox& panel, const Surface& picture, Point at, Point mouth,
+             ui::PictureBox* work, const std::string& voice);
 };
 
 // A screen's own pointers, drawn in its directory: KURZOR.BMP while the
