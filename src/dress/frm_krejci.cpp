@@ -202,7 +202,9 @@ void FrmKrejci::klik_ico_Click(int i)
         set_enabled(false);
         zvuk_kliknuti();
         klip_zdroj.load(dress_file("BAFO_ANI.BMP"), 4);
+        trace("dress: help");
         animuj_mluveni(*this, kMouth.x, kMouth.y, klip_zdroj, &zdroj, data_path("\\BAFO_CS\\REC\\OBLEKANI.WAV"));
+        trace("dress: help over");
         set_enabled(true);
         return;
     }
