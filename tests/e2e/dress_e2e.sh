@@ -33,6 +33,7 @@ for f in BG.BMP NAHYBAFO.BMP TISK_BFO.BMP BAFO_ANI.BMP ZPET.BMP TISK.BMP ZAMI.BM
     OBLEKY/BOTY/BOTY1.BMP OBLEKY/HLAVY/HLAVA1.BMP OBLEKY/TRIKA/TRIKO1.BMP OBLEKY/TRENKY/TRENKY1.BMP; do
     [ -f "$dir/$f" ] || fail "the tree has no KREJCI/$f"
 done
+[ -f "$data/BAFO_CS/REC/OBLEKANI.WAV" ] || fail "the tree has no REC/OBLEKANI.WAV"
 # Where Bafo is composed: his picture's size at (88, 114), or the place the screen uses without it.
 if [ -f "$dir/NAHYBAFO.BMP" ]; then read -r bw bh < <(size_of "$dir/NAHYBAFO.BMP"); else bw=219 bh=302; fi
 bafo="88 114 $bw $bh"
