@@ -237,6 +237,51 @@ void MiniTree::add_print_panel()
     write_bitmap(data("TISK/ZADNA.BMP"), pattern(300, 200, seed++));
 }
 
+Point MiniTree::dress_size(int kind)
+{
+    // Boots, hat, shirt, shorts: the shirt reaches down under the shorts.
+    static constexpr Point sizes[4] = {{90, 30}, {60, 50}, {110, 90}, {70, 50}};
+    return sizes[kind];
+}
+
+Surface MiniTree::garment(int kind, int item)
+{
+    const Point size = dress_size(kind);
+    Surface s(size.x, size.y, rgb(255, 0, 255));
+    s.blit(pattern(size.x - 6, size.y - 6, uint32_t(2000 + 100 * kind + item)), 3, 3);
+    s.fill({8, 8, 6, 6}, rgb(255, 0, 255));
+    return s;
+}
+
+void MiniTree::add_dress()
+{
+    auto d = [&](const std::string& f) { return data("KREJCI/" + f); };
+    write_bitmap(d("BG.BMP"), pattern(800, 600, 1900));
+    write_bitmap(d("NAHYBAFO.BMP"), pattern(kBafoW, kBafoH, 1901));
+    write_bitmap(d("TISK_BFO.BMP"), pattern(320, 440, 1902));
+    uint32_t seed = 1903;
+    for (const char* f : {"ZPET.BMP", "TISK.BMP", "ZAMI.BMP"})
+        write_bitmap(d(f), pattern(90, 80, seed++));
+    write_bitmap(d("BAFO.BMP"), pattern(68, 91, seed++));
+    write_bitmap(d("BAFO_ANI.BMP"), pattern(4 * 68, 91, seed++));
+    const char* dirs[4] = {"BOTY/BOTY", "HLAVY/HLAVA", "TRIKA/TRIKO", "TRENKY/TRENKY"};
+    for (int kind = 0; kind < 4; ++kind)
+        for (int item = 1; item <= 10; ++item)
+            write_bitmap(d(std::string("OBLEKY/") + dirs[kind] + std::to_string(item) + ".BMP"), garment(kind, item));
+    write_tone(data("REC/OBLEKANI.WAV"), kHelpMs, 640);
+    const std::string avi = d("KLIPY/SMICH.AVI");
+    const std::string cmd = "mkdir -p '" + d("KLIPY") +
+                            "' && ffmpeg -loglevel error -y -f lavfi -i testsrc=size=64x48:rate=10 "
+                            "-frames:v 3 -c:v msvideo1 -g 1 '" + avi + "'";
+    if (std::system(cmd.c_str()) != 0)
+        throw std::runtime_error("ffmpeg failed: " + cmd);
+    write_tone(d("KLIPY/SMICH.WAV"), 300, 800);
+    const char* scripts[5] = {"STOJKA.DAT", "ZASUVKA.DAT", "PTAK.DAT", "MYSI.DAT", "KRYSA.DAT"};
+    for (int i = 0; i < 5; ++i)
+        write_file(d(scripts[i]), "BAFO_CS\\KREJCI\\KLIPY\\SMICH\r\n" + std::to_string(kClipArea[i].x - 80) + "\r\n" +
+                                      std::to_string(kClipArea[i].y - 31) + "\r\n64\r\n48\r\n0\r\n0x100\r\n1x100\r\n2x100\r\n");
+}
+
 // A picture game's screen under BAFO_CS/dir: its background, lit and level icons, mouth strip and voice.
 void MiniTree::add_game_frame(const std::string& dir, const std::string& voice, uint32_t seed)
 {

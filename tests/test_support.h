@@ -76,6 +76,18 @@ struct MiniTree {
     void add_album();
     // The printer panel: a card with magenta corners, its buttons and the no-printer picture.
     void add_print_panel();
+    // The dress-up: background, the undressed Bafo (kBafoW × kBafoH), ten
+    // garments of each kind (dress_size(kind), a pattern of its own inside a
+    // magenta margin of 3 with a magenta hole of 6 × 6 at (8, 8)), the print
+    // picture, the lit icons, a four-frame mouth strip, the help voice, and
+    // the five funny clips: one clip of three 100 ms frames at kClipArea[i].
+    static constexpr int kBafoW = 200, kBafoH = 290;
+    static Point dress_size(int kind);
+    static Surface garment(int kind, int item);
+    static constexpr Rect kClipArea[5] = {
+        {500, 300, 64, 48}, {460, 250, 64, 48}, {570, 170, 64, 48}, {280, 90, 64, 48}, {440, 60, 64, 48}};
+    static constexpr uint32_t kHelpMs = 2000;
+    void add_dress();
     std::string data(const std::string& rel) const;  // dir/BAFO_CS/...
     Surface bitmap(const std::string& rel) const;    // loaded from the tree
 };

@@ -1,5 +1,6 @@
 #include "menus/frm_select.h"
 
+#include "dress/frm_krejci.h"
 #include "menus/frm_pex_sel.h"
 #include "menus/frm_sel_pic.h"
 #include "music/frm_klavir.h"
@@ -198,15 +199,14 @@ void FrmSelect::klik_plocha_MouseUp(int k, const ui::MouseArgs& a)
         app.hide(*this);
         return;
     }
-    if (k == 6) {
-        app.show(app.form<FrmKlavir>());
+    if (k == 3) {
+        app.show(app.form<FrmKrejci>());
         app.hide(*this);
         return;
     }
-    if (k != 9) {
-        // Dress-up opens from here once it exists; until then the balloon
-        // answers with its click and the menu stays.
-        app.set_screen_pointer(std::nullopt);
+    if (k == 6) {
+        app.show(app.form<FrmKlavir>());
+        app.hide(*this);
         return;
     }
     // The exit question.

@@ -384,9 +384,10 @@ TEST(MainMenu, DamagedDataTreeStillPlays)
         r.to_menu();
         for (int k = 0; k < kBalloons; ++k)
             r.fake.move(ProgramRun::kReady + 10 * uint32_t(k), cx(k), cy(k));
-        // The balloon whose screen stays on the menu.
+        // The dress-up balloon, and back from the dress-up.
         r.fake.click(ProgramRun::kReady + 100, cx(3), cy(3));
-        r.leave(ProgramRun::kReady + 200);
+        r.fake.click(ProgramRun::kReady + 300, 63, 568);
+        r.leave(ProgramRun::kReady + 500);
         r.run();
         bool farewell_missing = std::string(c.name) == "farewell missing";
         EXPECT_EQ(r.code, farewell_missing ? 1 : 0) << c.name;

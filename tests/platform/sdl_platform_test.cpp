@@ -156,7 +156,9 @@ TEST(SdlPlatform, TheProgramSoundsForRealAndAClickCutsTheGreeting)
         trace("test_click background");
         push_click(790, 590);  // during the greeting
         std::this_thread::sleep_for(600ms);
-        push_click(680, 280);  // a balloon whose game stays on the menu: the click sound
+        push_click(680, 280);  // the dress-up balloon: the click sound
+        std::this_thread::sleep_for(500ms);
+        push_click(63, 568);   // the dress-up's way back to the menu
         std::this_thread::sleep_for(500ms);
         push_click(373, 303);  // the mascot: the question
         std::this_thread::sleep_for(2500ms);
