@@ -5,6 +5,7 @@
 
 #include "by_hand.h"
 #include "games/game_screen.h"
+#include "platform/private_cups.h"
 #include "services/printing.h"
 #include "services/sound.h"
 
@@ -267,6 +268,45 @@ TEST_F(DressUp, PrintingSendsTheDressedBafoOnceAndCancelChangesNothing)
         EXPECT_DOUBLE_EQ(page.width_in, 2.0 * paper.width() * 15 / 1440) << paper.width() << " pixels wide";
         EXPECT_DOUBLE_EQ(page.height_in, 2.0 * paper.height() * 15 / 1440) << paper.height() << " pixels high";
     }
+}
+
+// Through a print service of the test's own: the sheet rendered back at four
+// sheet pixels a picture pixel, where no smoothing blurs it.
+TEST_F(DressUp, ThePrintedPageIsTheScreensBafoAtTwiceThePicturesSizeCentred)
+{
+    tree.add_print_panel();
+    test::PrivateCups cups({{"kitchen", "Letter"}}, "kitchen");
+    fake.real_printing = true;
+    dress(Garment::Hat, 4);
+    dress(Garment::Shirt, 2);
+    dress(Garment::Boots, 1);
+    const std::array<int, 4> now{1, 4, 2, 0};
+    ASSERT_EQ(worn(), now);
+    fake.click(t + 300, centre(kPrintYes).x, centre(kPrintYes).y);
+    icon(FrmKrejci::kPrint, 600);
+    ASSERT_TRUE(cups.wait_for_output("kitchen")) << cups.error_log();
+    const std::string pdf = cups.output_path("kitchen");
+    const test::PdfInfo info = test::pdf_info(pdf);
+    EXPECT_EQ(info.pages, 1);
+    EXPECT_LT(info.width_pt, info.height_pt) << "Bafo prints portrait";
+
+    const Surface want = expected(tree.bitmap("KREJCI/TISK_BFO.BMP"), now, kMascotAt);
+    const int dpi = 192, k = 4;  // 48 picture pixels an inch
+    const Surface sheet = test::render_pdf(pdf, dpi);
+    ASSERT_FALSE(sheet.empty());
+    const int x0 = (sheet.width() - k * want.width()) / 2, y0 = (sheet.height() - k * want.height()) / 2;
+    int wrong = 0;
+    std::string first;
+    for (int y = 0; y < want.height(); ++y)
+        for (int x = 0; x < want.width(); ++x) {
+            const uint32_t got = sheet.pixel(x0 + k * x + k / 2, y0 + k * y + k / 2) & kRgbMask;
+            if (got != (want.pixel(x, y) & kRgbMask) && wrong++ == 0)
+                first = "picture pixel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+        }
+    EXPECT_EQ(wrong, 0) << "first at " << first << " of a picture centred at (" << x0 << ", " << y0 << ") on a "
+                        << sheet.width() << " × " << sheet.height() << " sheet";
+    EXPECT_EQ(sheet.pixel(x0 - 2, y0 + 10) & kRgbMask, 0xFFFFFFu) << "paper left of the picture";
+    EXPECT_EQ(sheet.pixel(x0 + k * want.width() + 1, y0 + 10) & kRgbMask, 0xFFFFFFu) << "paper right of it";
 }
 
 TEST_F(DressUp, AFunnyClipPlaysOverTheRoomAndLeavesItWhole)
