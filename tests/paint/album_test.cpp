@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "services/printing.h"
 
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -29,7 +30,8 @@ Point centre(const Rect& r)
 
 // The family's pictures directory inside the test's own tree.
 struct PicturesHere {
-    explicit PicturesHere(const std::string& root) : pictures(root + "/Pictures")
+    explicit PicturesHere(const std::string& root, const std::string& pictures_dir = "")
+        : pictures(pictures_dir.empty() ? root + "/Pictures" : pictures_dir)
     {
         for (const char* v : {"XDG_CONFIG_HOME", "HOME"})
             if (const char* was = std::getenv(v))
@@ -292,21 +294,40 @@ TEST(AlbumFiles, AKillWhileStoringNeverLeavesATornPair)
 {
     test::TempDir dir;
     cesta_hry = dir.path();
-    PicturesHere family(dir.path());
+    // No family copies here (their folder cannot be made): the kills fall on the pair's writes.
+    write_file_atomic(dir.path() + "/not-a-folder", "");
+    PicturesHere family(dir.path(), dir.path() + "/not-a-folder/Pictures");
     std::vector<Surface> paintings;
+    // Small paintings: the time goes to writing, where the kills must land.
     for (uint32_t v = 0; v < 4; ++v)
-        paintings.push_back(test::pattern(640, 480, 900 + v));
+        paintings.push_back(test::pattern(64, 48, 900 + v));
+    // The kills fall anywhere in the first three stores, however fast this build stores.
+    const auto before = std::chrono::steady_clock::now();
+    ASSERT_TRUE(Album::store(1, paintings[0]));
+    const auto one_store =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - before).count();
     std::mt19937 rng(20261209);
-    std::printf("seed 20261209\n");
+    std::printf("seed 20261209, one store %lld us\n", static_cast<long long>(one_store));
     int killed_while_writing = 0;
-    for (int round = 0; round < 50; ++round) {
+    // At least 50 kills, and on until five of them landed while a file was being written.
+    int round = 0;
+    for (; round < 50 || (killed_while_writing < 5 && round < 1000); ++round) {
+        int started[2];
+        ASSERT_EQ(pipe(started), 0);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
+            close(started[0]);
+            const char go = 1;
+            (void)!write(started[1], &go, 1);
             for (uint32_t i = uint32_t(round);; ++i)
                 Album::store(int(i % 3) + 1, paintings[i % paintings.size()]);
         }
-        usleep(useconds_t(std::uniform_int_distribution<int>(1000, 40000)(rng)));
+        close(started[1]);
+        char go = 0;
+        (void)!read(started[0], &go, 1);
+        close(started[0]);
+        usleep(useconds_t(std::uniform_int_distribution<long long>(0, 3 * one_store)(rng)));
         kill(child, SIGKILL);
         int status = 0;
         waitpid(child, &status, 0);
@@ -335,9 +356,9 @@ TEST(AlbumFiles, AKillWhileStoringNeverLeavesATornPair)
             }
         }
     }
-    std::printf("killed while a temporary was on disk: %d of 50\n", killed_while_writing);
+    std::printf("killed while a temporary was on disk: %d of %d\n", killed_while_writing, round);
+    EXPECT_GE(killed_while_writing, 5) << "too few kills landed during a write: the test proves little";
     reset_globals();
-    EXPECT_GT(killed_while_writing, 0) << "no kill landed during a write: the test proves nothing";
 }
 
 }  // namespace
