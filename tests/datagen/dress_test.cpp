@@ -140,14 +140,7 @@ TEST_F(DressSuite, ScreenShowsTheUndressedBafoAndItsLitIconsWithoutSeams)
     const Image strip = load_bmp(dir(*root_) + "BAFO_ANI.BMP");
     ASSERT_EQ(strip.w % 4, 0);
     const int fw = strip.w / 4;
-    std::vector<Image> frames(4);
-    for (int f = 0; f < 4; ++f) {
-        frames[size_t(f)].w = fw;
-        frames[size_t(f)].h = strip.h;
-        for (int y = 0; y < strip.h; ++y)
-            for (int x = 0; x < fw; ++x)
-                frames[size_t(f)].px.push_back(strip.at(f * fw + x, y));
-    }
+    const std::vector<Image> frames = strip_frames(strip, 4);
     ASSERT_TRUE(contains(Rect{0, 0, 800, 600}, Rect{732, 509, fw, strip.h}));
     EXPECT_EQ(differing_pixels(frames[0], bg, 732, 509), 0) << "frame 0 is not BG at (732, 509)";
     for (int f = 1; f < 4; ++f) {

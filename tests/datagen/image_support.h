@@ -165,6 +165,18 @@ inline int differing_pixels(const Image& part, const Image& whole, int px, int p
     return n;
 }
 
+// The n equal frames laid side by side in a strip, left to right.
+inline std::vector<Image> strip_frames(const Image& strip, int n)
+{
+    const int fw = strip.w / n;
+    std::vector<Image> frames(size_t(n), Image{fw, strip.h, {}});
+    for (int f = 0; f < n; ++f)
+        for (int y = 0; y < strip.h; ++y)
+            for (int x = 0; x < fw; ++x)
+                frames[size_t(f)].px.push_back(strip.at(f * fw + x, y));
+    return frames;
+}
+
 // A test suite's own tree: made once by `Generate` in a private directory
 // before the suite's first test, removed after its last.
 template <void (*Generate)(const fs::path&)>

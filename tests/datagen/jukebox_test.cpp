@@ -156,15 +156,7 @@ TEST_F(Jukebox, QuestionPanelFitsTheWindowAndTalks)
     }
     // Four mouth frames laid at (86, 16); the first is the panel's own face.
     ASSERT_EQ(strip.w % 4, 0);
-    const int fw = strip.w / 4;
-    std::vector<Image> frames(4);
-    for (int f = 0; f < 4; ++f) {
-        frames[size_t(f)].w = fw;
-        frames[size_t(f)].h = strip.h;
-        for (int y = 0; y < strip.h; ++y)
-            for (int x = 0; x < fw; ++x)
-                frames[size_t(f)].px.push_back(strip.at(f * fw + x, y));
-    }
+    const std::vector<Image> frames = strip_frames(strip, 4);
     EXPECT_EQ(differing_pixels(frames[0], panel, 86, 16), 0) << "frame 0 is not the panel's own face";
     for (int f = 1; f < 4; ++f) {
         EXPECT_EQ(edge_seam(frames[size_t(f)], panel, 86, 16), "") << "frame " << f;

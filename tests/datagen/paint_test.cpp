@@ -386,15 +386,7 @@ TEST_F(PaintScreen, QuestionPanelFitsAndTalks)
     }
     // Four mouth frames; the first is the panel itself, the others move the mouth.
     ASSERT_EQ(strip.w % 4, 0);
-    const int fw = strip.w / 4;
-    std::vector<Image> frames(4);
-    for (int f = 0; f < 4; ++f) {
-        frames[size_t(f)].w = fw;
-        frames[size_t(f)].h = strip.h;
-        for (int y = 0; y < strip.h; ++y)
-            for (int x = 0; x < fw; ++x)
-                frames[size_t(f)].px.push_back(strip.at(f * fw + x, y));
-    }
+    const std::vector<Image> frames = strip_frames(strip, 4);
     EXPECT_EQ(differing_pixels(frames[0], panel, 86, 16), 0) << "frame 0 is not the panel's own face";
     for (int f = 1; f < 4; ++f) {
         EXPECT_EQ(edge_seam(frames[size_t(f)], panel, 86, 16), "") << "frame " << f;

@@ -182,11 +182,7 @@ TEST_F(PictureScreensTest, MouthStripMovesOnlyTheMouth)
         ASSERT_EQ(strip.w % 4, 0) << s.dir << ": strip " << strip.w << " px wide does not hold 4 equal frames";
         const int fw = strip.w / 4, fh = strip.h;
         ASSERT_TRUE(contains(Rect{0, 0, 800, 600}, Rect{s.mouth_x, s.mouth_y, fw, fh})) << s.dir << ": frame " << fw << "x" << fh;
-        std::vector<Image> frames(4, Image{fw, fh, {}});
-        for (int f = 0; f < 4; ++f)
-            for (int y = 0; y < fh; ++y)
-                for (int x = 0; x < fw; ++x)
-                    frames[size_t(f)].px.push_back(strip.at(f * fw + x, y));
+        const std::vector<Image> frames = strip_frames(strip, 4);
         EXPECT_EQ(differing_pixels(frames[0], bg, s.mouth_x, s.mouth_y), 0) << s.dir << ": frame 0 must be BG itself";
         for (int f = 1; f < 4; ++f) {
             int x0 = fw, y0 = fh, x1 = -1, y1 = -1, n = 0;
