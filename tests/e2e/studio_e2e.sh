@@ -39,12 +39,19 @@ if grep -q ' midi_open ' "$work/trace"; then ok "a MIDI device: $(grep ' midi_op
 else ok "no MIDI device: the studio plays without notes"; fi
 heard "192 1 0" && ok "the piano is chosen" || fail "no piano program"
 
+wait_trace "activate frm_klavir" 5 || fail "the studio never took input"
+move 400 300  # the keys go to the window under the pointer
+letters_heard() {
+    n=0
+    for note in 60 62 64 65; do
+        heard_after "$from" "144 $note 127" && heard_after "$from" "144 $note 0" && n=$((n + 1))
+    done
+}
 from=$(lines)
 for k in a s d f; do press $k; done
-n=0
-for note in 60 62 64 65; do
-    heard_after "$from" "144 $note 127" && heard_after "$from" "144 $note 0" && n=$((n + 1))
-done
+letters_heard
+# Keys lost on a busy machine are pressed once more.
+if [ $n -eq 0 ]; then echo "no key heard: pressing them again"; from=$(lines); for k in a s d f; do press $k; done; letters_heard; fi
 [ $n -eq 4 ] && ok "A S D F sound notes 60 62 64 65 and end them" || fail "only $n of the four letter keys were heard"
 grep -q ' clip .*TANCE.BAFO[0-9]*\.DAT' "$work/trace" && ok "a key starts a dance" || fail "no dance after a key"
 dances_over 20 || fail "the dance did not end"
