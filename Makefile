@@ -39,7 +39,8 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -R '$(REAL_CLOCK)'
 
 asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DBAFO_SANITIZE=ON -DBAFO_BENCH=OFF -DBAFO_E2E=OFF >/dev/null
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DBAFO_SANITIZE=ON -DBAFO_BENCH=OFF -DBAFO_E2E=OFF -DBAFO_DATAGEN=OFF \
+	    -DBAFO_MONKEY_DATA=$(CURDIR)/$(BUILD)/data >/dev/null
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j$(JOBS)
 
