@@ -7,6 +7,7 @@
 #include "test_support.h"
 
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace bafo;
@@ -95,10 +96,39 @@ TEST(Monkey, TheChildIsTheSameForTheSameSeedAndNotices)
     EXPECT_EQ(actions(7), actions(7));
     EXPECT_NE(actions(7), actions(8));
 
+    // What it must notice: a message box, a screen that stops reading its
+    // input (the clock runs on, the queue stays), a clock that stands still.
+    struct Case {
+        const char* what;
+        std::function<void(FakePlatform&, monkey::Child&)> provoke;
+        const char* fault;
+    } cases[] = {
+        {"message box", [](FakePlatform& f, monkey::Child& c) {
+             f.message_box("Ошибка", "Bafolino", MessageIcon::Error);
+             c.on_idle(f);
+         }, "Ошибка"},
+        {"deaf screen", [](FakePlatform& f, monkey::Child& c) {
+             f.sleep_until(f.now_ms() + 11 * 60 * 1000);
+             c.on_idle(f);
+         }, "unread"},
+        {"still clock", [](FakePlatform& f, monkey::Child& c) {
+             for (int i = 0; i < 2'000'002 && c.fault().empty(); ++i)
+                 c.on_idle(f);
+         }, "stood still"},
+    };
+    for (const auto& k : cases) {
+        FakePlatform fake;
+        monkey::Child child(1);
+        child.on_idle(fake);
+        k.provoke(fake, child);
+        EXPECT_NE(child.fault().find(k.fault), std::string::npos) << k.what << ": " << child.fault();
+    }
     FakePlatform fake;
     monkey::Child child(1);
-    child.on_idle(fake);
-    fake.message_box("Ошибка", "Bafolino", MessageIcon::Error);
-    child.on_idle(fake);
-    EXPECT_NE(child.fault().find("Ошибка"), std::string::npos) << child.fault();
+    for (int i = 0; i < 1000; ++i) {
+        child.on_idle(fake);
+        Event ev;
+        fake.wait_event(ev, fake.now_ms() + 1000);
+    }
+    EXPECT_EQ(child.fault(), "") << "a program that reads its input is no fault";
 }
