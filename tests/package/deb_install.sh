@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# The package as a user gets it: built, installed with apt, started the way
+# its menu entry starts it by someone with an empty home and no settings,
+# looked at, left, and removed again so the machine is as it was.
+#   tests/package/deb_install.sh SOURCE_DIR BUILD_DIR SHOTS_DIR
+# Run it through scripts/with-xvfb, as root or with sudo that asks no password.
+set -uo pipefail
+src=$1 build=$2 shots=$3
+t0=$(date +%s.%N)
+mkdir -p "$shots"
+rm -f "$shots"/*.png
+work=$(mktemp -d)
+failures=0 passes=0
+ok() { passes=$((passes + 1)); echo "ok: $*"; }
+fail() { failures=$((failures + 1)); echo "FAILED: $*"; }
+elapsed() { echo "$(date +%s.%N) - $t0" | bc | cut -c1-5; }
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo -n true 2>/dev/null || { echo "SKIPPED: installing needs root or sudo without a password"; exit 77; }
+    sudo="sudo -n"
+fi
+# Someone's own copy is theirs: this test neither replaces nor removes it.
+if dpkg-query -W -f='${Status}' bafolino 2>/dev/null | grep -q "install ok installed"; then
+    echo "SKIPPED: bafolino is installed on this machine already"; exit 77
+fi
+
+pid=""
+brought=""
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    if dpkg-query -W -f='${Status}' bafolino 2>/dev/null | grep -q "ok installed"; then
+        $sudo dpkg --purge bafolino >/dev/null || echo "FAILED: bafolino not removed"
+    fi
+    # And exactly what apt brought along for it, nothing another process installed meanwhile.
+    [ -n "$brought" ] && DEBIAN_FRONTEND=noninteractive $sudo apt-get purge -y -qq $brought >/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+"$src/scripts/make-deb" "$build" || { echo "FAILED: make-deb"; exit 1; }
+deb=$(ls -t "$build"/bafolino_*.deb | head -n 1)
+echo "built $deb at $(elapsed) s"
+brought=$($sudo apt-get install -s --no-install-recommends "$deb" 2>/dev/null | awk '$1 == "Inst" && $2 != "bafolino" { print $2 }' | tr '\n' ' ')
+[ -n "$brought" ] && echo "apt brings along: $brought"
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "$deb" >"$work/apt.log" 2>&1 \
+    && ok "apt-get installed $(basename "$deb")" || { cat "$work/apt.log"; fail "apt-get install"; exit 1; }
+echo "installed at $(elapsed) s"
+
+desktop=/usr/share/applications/org.bafolino.Bafolino.desktop
+exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+[ -n "$exec_line" ] && ok "menu entry starts '$exec_line'" || { fail "no Exec in $desktop"; exit 1; }
+tree=/usr/share/games/bafolino
+home=$work/home
+mkdir -p "$home"
+# The environment of a desktop session: Debian's PATH for users has the games in it.
+env -i HOME="$home" USER=child DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="$work" \
+    PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games \
+    BAFO_TRACE="$work/trace" SDL_AUDIODRIVER=dummy $exec_line &
+pid=$!
+for _ in $(seq 1 200); do grep -q "present frm_black" "$work/trace" 2>/dev/null && break; sleep 0.05; done
+if grep -q "present frm_black" "$work/trace" 2>/dev/null; then ok "welcome picture presented"
+else fail "no welcome picture"; cat "$work/trace" 2>/dev/null | tail -5; exit 1; fi
+win=$(xdotool search --sync --onlyvisible --name '^Bafolino$' | head -n 1)
+sleep 0.5
+
+# What the first start made: the settings, and the user's directory of links.
+ini=$home/.config/BAFO.INI
+user=$home/.local/share/bafolino
+[ "$(cat "$ini" 2>/dev/null)" = "$(printf '[BAFO_CS]\nHD=%s' "$user")" ] && ok "settings name $user" \
+    || fail "settings: $(cat "$ini" 2>/dev/null || echo missing)"
+[ "$(readlink "$user/BAFO_CS")" = "$tree/BAFO_CS" ] && ok "BAFO_CS links to the installed tree" \
+    || fail "BAFO_CS in the user's directory: $(ls -l "$user" 2>&1)"
+
+# Full screen on the 1024 x 768 server: the picture scaled, so compared loosely,
+# and against a picture that must not match, to show the measure tells them apart.
+import -window root "$work/screen.png"
+convert "$work/screen.png" -resize '800x600!' "$shots/01-welcome.png"
+rmse() { compare -metric RMSE "$shots/01-welcome.png" "$1" null: 2>&1 | sed 's/.*(\(.*\))/\1/'; }
+enter=$(rmse "$tree/BAFO_CS/SELECT/ENTER.BMP")
+other=$(rmse "$tree/BAFO_CS/SELECT/EXIT.BMP")
+if [ "$(echo "$enter < 0.05 && $other > 0.1" | bc)" = 1 ]; then ok "the welcome picture fills the screen (RMSE $enter; the farewell's $other)"
+else fail "the screen is not the welcome picture (RMSE $enter; the farewell's $other)"; fi
+
+# Leaving: into the menu, the exit question, yes, the farewell, a click.
+w=1024 h=768
+at() { xdotool mousemove --window "$win" $(($1 * w / 800)) $(($2 * h / 600)) "${@:3}"; sleep 0.2; }
+wait_trace() { for _ in $(seq 1 $(($2 * 20))); do grep -q -- "$1" "$work/trace" && return 0; sleep 0.05; done; return 1; }
+at 400 300 click 1
+wait_trace "activate frm_select" 3 || { at 400 300 click 1; wait_trace "activate frm_select" 5; } || fail "no menu"
+sleep 0.3
+at 790 590 click 1
+sleep 0.3
+at 790 590
+at 373 303 click 1
+wait_trace "sound .*KONEC.WAV" 5 || fail "no exit question"
+sleep 0.3
+at 220 205 click 1
+wait_trace "present frm_black" 5
+sleep 0.4
+at 400 300 click 1
+for _ in $(seq 1 60); do kill -0 $pid 2>/dev/null || break; sleep 0.05; done
+if kill -0 $pid 2>/dev/null; then fail "the program did not end after the farewell click"
+else wait $pid; code=$?; pid=""; [ $code -eq 0 ] && ok "ended with status 0" || fail "ended with status $code"; fi
+[ ! -e "$tree/ZVUK.WAV" ] && [ ! -e "$tree/VYSLEDKY.DAT" ] && ok "nothing written into the installed tree" \
+    || fail "the program wrote into $tree"
+
+cleanup
+trap - EXIT
+dpkg-query -W bafolino >/dev/null 2>&1 && fail "still installed after the purge" || ok "removed again"
+echo "whole test $(elapsed) s"
+echo "$passes passed, $failures failed"
+[ $failures -eq 0 ]
