@@ -94,6 +94,8 @@ std::string icon_svg()
     const int size = 256;
     std::string bytes;
     cairo_surface_t* s = cairo_svg_surface_create_for_stream(append, &bytes, size, size);
+    // Pixels, as icon themes measure; cairo's default unit is the point.
+    cairo_svg_surface_set_document_unit(s, CAIRO_SVG_UNIT_PX);
     cairo_t* cr = cairo_create(s);
     draw_icon(cr, size);
     const cairo_status_t st = cairo_status(cr);
