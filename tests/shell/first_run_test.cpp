@@ -82,7 +82,7 @@ TEST(FirstRun, TheTreeIsFoundBesideTheProgramOnlyWhenItHoldsBafoCs)
     EXPECT_EQ(bafo::installed_tree(d / "usr/games/bafolino", "../share/games/bafolino"),
               d / "usr/share/games/bafolino");
     EXPECT_EQ(bafo::installed_tree(d / "opt/games/bafolino", "../share/games/bafolino"), "");
-    EXPECT_EQ(bafo::installed_tree(d / "usr/bin/bafolino", "../share/games/bafolino"), "");
+    EXPECT_EQ(bafo::installed_tree(d / "elsewhere/games/bafolino", "../share/games/bafolino"), "");
     EXPECT_EQ(bafo::installed_tree("", "../share/games/bafolino"), "");
 }
 
@@ -199,4 +199,23 @@ TEST(FirstRun, AFreshHomeEndsWithSettingsTheProgramReads)
         EXPECT_EQ(bafo::cesta_dat, user);
         EXPECT_EQ(bafo::first_run(), bafo::FirstRun::SettingsThere);
     }
+}
+
+// The whole program, started with no settings and no tree beside it: today's
+// message and the end, and nothing made in the home.
+TEST(FirstRun, WithNothingInstalledTheProgramSaysSoAndEnds)
+{
+    TempDir home;
+    Env env;
+    env.set("HOME", home.path().c_str());
+    env.set("XDG_CONFIG_HOME", nullptr);
+    env.set("XDG_DATA_HOME", nullptr);
+    env.set("BAFO_INI", nullptr);  // run_on_fake sets it to "": not set, as ini_file reads it
+    bafo::FakePlatform fake;
+    const int code = bafo::test::run_on_fake(fake, "");
+    EXPECT_EQ(code, 1);
+    ASSERT_EQ(fake.messages.size(), 1u);
+    EXPECT_EQ(fake.messages[0].text, bafo::texty::neni_instalace);
+    EXPECT_FALSE(bafo::path_taken(home / ".config/BAFO.INI"));
+    EXPECT_FALSE(bafo::path_taken(home / ".local/share/bafolino"));
 }
