@@ -47,6 +47,12 @@ brought=$($sudo apt-get install -s --no-install-recommends "$deb" 2>/dev/null | 
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "$deb" >"$work/apt.log" 2>&1 \
     && ok "apt-get installed $(basename "$deb")" || { cat "$work/apt.log"; fail "apt-get install"; exit 1; }
 echo "installed at $(elapsed) s"
+appstreamcli validate --no-net /usr/share/metainfo/org.bafolino.Bafolino.metainfo.xml >"$work/as.log" 2>&1 \
+    && ok "appstreamcli accepts the metainfo" || { cat "$work/as.log"; fail "appstreamcli validate"; }
+if command -v lintian >/dev/null; then
+    lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 && ok "lintian finds no error" \
+        || { cat "$work/lintian.log"; fail "lintian"; }
+fi
 
 # A desktop has a window manager, and full screen needs one to take effect.
 command -v openbox >/dev/null || { fail "openbox is missing (scripts/install-deps)"; exit 1; }
