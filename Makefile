@@ -5,8 +5,9 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 DATA       ?= $(HOME)/.local/share/bafolino
 JOBS       ?= 2
+PREFIX     ?= /usr/local
 
-.PHONY: play check deps build data ini test asan bench clean
+.PHONY: play check deps build data ini test asan bench clean install deb package-build
 
 play: build data ini
 	$(BUILD)/bafolino $(ARGS)
@@ -47,6 +48,18 @@ asan: deps
 bench: build data
 	BAFO_DATA=$(DATA) $(BUILD)/bafo_bench
 	scripts/bench-start $(BUILD)/bafolino $(DATA)
+
+# Installing: the program, its tree, menu entry, icons, metainfo and manual
+# under PREFIX (DESTDIR honoured), or all of it as a Debian package in $(BUILD).
+package-build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(BUILD) -j$(JOBS) --target bafolino datagen bafo_icons
+
+install: package-build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+deb: package-build
+	scripts/make-deb $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -205,6 +205,22 @@ bool write_files_atomic(const std::vector<std::pair<std::string, std::string>>& 
     return true;
 }
 
+bool write_file_new(const std::string& path, const std::string& bytes)
+{
+    const std::string target = to_slashes(path);
+    if (path_taken(target))
+        return false;
+    const std::string tmp = write_temporary(target, bytes);
+    if (tmp.empty())
+        return false;
+    // link, not rename: it refuses a name that appeared meanwhile instead of replacing it.
+    const bool ok = ::link(tmp.c_str(), target.c_str()) == 0;
+    ::unlink(tmp.c_str());
+    if (ok)
+        trace("file_written " + target);
+    return ok;
+}
+
 bool make_directories(const std::string& dir)
 {
     const std::string d = to_slashes(dir);
@@ -262,6 +278,48 @@ bool delete_file(const std::string& path)
 bool set_normal_attributes(const std::string& path)
 {
     return ::chmod(to_slashes(path).c_str(), 0644) == 0;
+}
+
+bool path_taken(const std::string& path)
+{
+    struct stat st {};
+    return ::lstat(to_slashes(path).c_str(), &st) == 0;
+}
+
+std::vector<std::string> directory_names(const std::string& dir)
+{
+    std::vector<std::string> names;
+    DIR* d = ::opendir(to_slashes(dir).c_str());
+    if (!d)
+        return names;
+    while (const dirent* e = ::readdir(d)) {
+        const std::string n = e->d_name;
+        if (n != "." && n != "..")
+            names.push_back(n);
+    }
+    ::closedir(d);
+    return names;
+}
+
+bool is_directory(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(to_slashes(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool make_symlink(const std::string& to, const std::string& at)
+{
+    return ::symlink(to_slashes(to).c_str(), to_slashes(at).c_str()) == 0;
+}
+
+std::string running_executable()
+{
+    std::string buf(4096, '\0');
+    const ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size());
+    if (n <= 0 || size_t(n) >= buf.size())
+        return {};
+    buf.resize(size_t(n));
+    return buf;
 }
 
 }  // namespace bafo

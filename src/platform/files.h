@@ -35,6 +35,9 @@ bool write_file_atomic(const std::string& path, const std::string& bytes);
 // to temporaries and made safe on disk first, then renamed in the order given.
 // A failure before the renames leaves every old file as it was.
 bool write_files_atomic(const std::vector<std::pair<std::string, std::string>>& path_and_bytes);
+// Written whole as write_file_atomic writes, but only where nothing is yet:
+// false, and the old file untouched, when the path is taken.
+bool write_file_new(const std::string& path, const std::string& bytes);
 // Makes the directory and its parents; true when it is there afterwards.
 bool make_directories(const std::string& dir);
 // Where the desktop keeps the user's pictures, as xdg-user-dir PICTURES
@@ -44,5 +47,15 @@ bool copy_file(const std::string& from, const std::string& to);
 bool delete_file(const std::string& path);
 // Readable and writable by the owner, whatever the source's mode was.
 bool set_normal_attributes(const std::string& path);
+
+// Something (a file, a directory, a link, even a dangling one) has this name.
+bool path_taken(const std::string& path);
+// The names in a directory, "." and ".." left out; empty when it cannot be read.
+std::vector<std::string> directory_names(const std::string& dir);
+bool is_directory(const std::string& path);
+// A symbolic link at `at` that points to `to`.
+bool make_symlink(const std::string& to, const std::string& at);
+// The running program's own file, as the kernel knows it; "" when unknown.
+std::string running_executable();
 
 }  // namespace bafo

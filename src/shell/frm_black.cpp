@@ -5,6 +5,7 @@
 #include "services/globals.h"
 #include "services/helpers.h"
 #include "services/sound.h"
+#include "shell/first_run.h"
 #include "shell/settings.h"
 #include "ui/app.h"
 
@@ -27,6 +28,10 @@ void FrmBlack::on_load()
         app.quit(0);
         return;
     }
+    // An installed copy started for the first time sets the user up; with no
+    // settings and nothing installed, the message below says so.
+    if (!konec_hry)
+        first_run();
     nacti_nastaveni();
     if (cesta_hry == "ERROR" || cesta_dat == "ERROR") {
         zprava(texty::neni_instalace, "", MessageIcon::Warning);

@@ -1,7 +1,9 @@
 // datagen --out DIR      writes DIR/BAFO_CS/... and the sounds beside it
 // datagen --check DIR    confirms every file is there with the size the screens rely on
+// datagen --icons DIR    writes the program's icon as DIR/hicolor/<size>/apps/bafolino.*
 #include "check.h"
 #include "datagen.h"
+#include "icon_art.h"
 
 #include <atomic>
 #include <chrono>
@@ -18,7 +20,8 @@ static int usage()
 {
     std::fprintf(stderr,
                  "usage: datagen --out DIR [--only NAME]\n"
-                 "       datagen --check DIR\n");
+                 "       datagen --check DIR\n"
+                 "       datagen --icons DIR\n");
     return 2;
 }
 
@@ -57,16 +60,27 @@ static int generate(const std::filesystem::path& root, const std::string& only)
 
 int main(int argc, char** argv)
 {
-    std::string out, check, only;
+    std::string out, check, only, icons;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--out") && i + 1 < argc)
             out = argv[++i];
         else if (!std::strcmp(argv[i], "--check") && i + 1 < argc)
             check = argv[++i];
+        else if (!std::strcmp(argv[i], "--icons") && i + 1 < argc)
+            icons = argv[++i];
         else if (!std::strcmp(argv[i], "--only") && i + 1 < argc)
             only = argv[++i];
         else
             return usage();
+    }
+    if (!icons.empty()) {
+        try {
+            write_icons(icons);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "datagen: icons failed: %s\n", e.what());
+            return 1;
+        }
+        return 0;
     }
     if (!check.empty()) {
         std::vector<Expect> all;
