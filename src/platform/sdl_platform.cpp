@@ -246,6 +246,11 @@ bool SdlPlatform::translate(const SDL_Event& e, Event& ev)
         m_buttons = down ? (m_buttons | bit) : (m_buttons & ~bit);
         if (!inside(e.button.x, e.button.y) && down)
             return false;
+        if (down) {
+            // How long the press waited for us: the timing scripts count from the press, not from our reading it.
+            const Uint32 age = SDL_GetTicks() - e.button.timestamp;
+            trace("press " + std::to_string(e.button.x) + " " + std::to_string(e.button.y) + " " + std::to_string(age));
+        }
         ev.type = down ? Event::Type::MouseDown : Event::Type::MouseUp;
         ev.x = e.button.x;
         ev.y = e.button.y;

@@ -33,10 +33,12 @@ size_of() { identify -format '%w %h' "$1"; }
 move() { xdotool mousemove --window "$win" "$1" "$2"; sleep 0.15; }
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.2; }
 
-# Starts the program in a window and waits for its welcome picture.
+# Starts the program (in a window unless prog_args says otherwise) and waits
+# for its welcome picture; what it says on stderr is kept in $work/stderr too.
 start_program() {
+    # shellcheck disable=SC2086
     BAFO_INI="$work/BAFO.INI" BAFO_TRACE="$work/trace" SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$work" \
-        "$prog" --window &
+        "$prog" ${prog_args---window} 2> >(tee "$work/stderr" >&2) &
     pid=$!
     wait_trace "present frm_black" 10 || { fail "no welcome picture"; exit 1; }
     win=$(xdotool search --sync --onlyvisible --name '^Bafolino$' | head -n 1)
