@@ -224,17 +224,17 @@ uint32_t SdlPlatform::now_ms()
 bool SdlPlatform::translate(const SDL_Event& e, Event& ev)
 {
     ev = Event{};
-    auto inside = [](int x, int y) { return x >= 0 && y >= 0 && x < 800 && y < 600; };
+    int x = 0, y = 0;
     switch (e.type) {
     case SDL_QUIT:
         ev.type = Event::Type::Quit;
         return true;
     case SDL_MOUSEMOTION:
-        if (!inside(e.motion.x, e.motion.y))
+        if (!m_view.to_picture(e.motion.x, e.motion.y, x, y))
             return false;  // the black bars around the scaled screen
         ev.type = Event::Type::MouseMove;
-        ev.x = e.motion.x;
-        ev.y = e.motion.y;
+        ev.x = x;
+        ev.y = y;
         ev.buttons = m_buttons;
         return true;
     case SDL_MOUSEBUTTONDOWN:
@@ -244,16 +244,16 @@ bool SdlPlatform::translate(const SDL_Event& e, Event& ev)
             return false;
         bool down = e.type == SDL_MOUSEBUTTONDOWN;
         m_buttons = down ? (m_buttons | bit) : (m_buttons & ~bit);
-        if (!inside(e.button.x, e.button.y) && down)
+        if (!m_view.to_picture(e.button.x, e.button.y, x, y) && down)
             return false;
         if (down) {
             // How long the press waited for us: the timing scripts count from the press, not from our reading it.
             const Uint32 age = SDL_GetTicks() - e.button.timestamp;
-            trace("press " + std::to_string(e.button.x) + " " + std::to_string(e.button.y) + " " + std::to_string(age));
+            trace("press " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(age));
         }
         ev.type = down ? Event::Type::MouseDown : Event::Type::MouseUp;
-        ev.x = e.button.x;
-        ev.y = e.button.y;
+        ev.x = x;
+        ev.y = y;
         ev.button = bit;
         ev.buttons = m_buttons;
         return true;
@@ -344,14 +344,7 @@ void SdlPlatform::mouse_position(int& x, int& y)
 {
     int wx = 0, wy = 0;
     SDL_GetMouseState(&wx, &wy);
-    x = wx;
-    y = wy;
-    if (m_renderer) {
-        float lx = 0, ly = 0;
-        SDL_RenderWindowToLogical(m_renderer, wx, wy, &lx, &ly);
-        x = int(lx);
-        y = int(ly);
-    }
+    m_view.to_picture(wx, wy, x, y);
 }
 
 bool SdlPlatform::open_window(const std::string& title, bool fullscreen)
@@ -365,9 +358,8 @@ bool SdlPlatform::open_window(const std::string& title, bool fullscreen)
     m_renderer = SDL_CreateRenderer(m_window, -1, SDL_RENDERER_SOFTWARE);
     if (!m_renderer)
         return false;
-    SDL_RenderSetLogicalSize(m_renderer, 800, 600);
-    m_texture = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, 800, 600);
     SDL_StartTextInput();
+    prepare_view();
     return m_texture != nullptr;
 }
 
@@ -377,42 +369,72 @@ void SdlPlatform::set_title(const std::string& title)
         SDL_SetWindowTitle(m_window, title.c_str());
 }
 
+bool SdlPlatform::prepare_view()
+{
+    // Full screen scales the picture ourselves, not through SDL: its scaler
+    // rounds a part's place to whole pixels and smooths only inside the part,
+    // so a part redrawn alone would not match the picture around it.
+    int ww = 800, wh = 600;
+    SDL_GetWindowSize(m_window, &ww, &wh);
+    const View v = view_of(ww, wh);
+    const bool same = m_texture && v.x == m_view.x && v.y == m_view.y && v.w == m_view.w && v.h == m_view.h;
+    if (same)
+        return false;
+    m_view = v;
+    if (m_texture)
+        SDL_DestroyTexture(m_texture);
+    m_texture = SDL_CreateTexture(m_renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, v.w, v.h);
+    m_scaled = v.scaled() ? Surface(v.w, v.h) : Surface();
+    m_presented = false;
+    return true;
+}
+
+void SdlPlatform::draw(const Rect& part)
+{
+    // `part` is in the texture's pixels: the picture's, or the scaled picture's.
+    const Surface& from = m_view.scaled() ? m_scaled : *m_frame;
+    if (m_view.scaled())
+        scale_bilinear(*m_frame, m_scaled, part);
+    const SDL_Rect src{part.x, part.y, part.w, part.h};
+    const SDL_Rect dst{m_view.x + part.x, m_view.y + part.y, part.w, part.h};
+    SDL_UpdateTexture(m_texture, &src, from.row(part.y) + part.x, from.stride_bytes());
+    SDL_RenderCopy(m_renderer, m_texture, &src, &dst);
+}
+
 void SdlPlatform::present(const Surface& frame)
 {
-    if (!m_texture || frame.width() != 800 || frame.height() != 600)
+    if (!m_renderer || frame.width() != 800 || frame.height() != 600)
         return;
-    SDL_UpdateTexture(m_texture, nullptr, frame.data(), frame.stride_bytes());
+    prepare_view();
+    if (!m_texture)
+        return;
+    m_frame = &frame;
     SDL_SetRenderDrawColor(m_renderer, 0, 0, 0, 255);
     SDL_RenderClear(m_renderer);
-    SDL_RenderCopy(m_renderer, m_texture, nullptr, nullptr);
+    draw({0, 0, m_view.w, m_view.h});
     SDL_RenderPresent(m_renderer);
+    m_frame = nullptr;
     m_presented = true;
 }
 
 void SdlPlatform::present_rect(const Surface& frame, const Rect& r)
 {
-    if (!m_texture || !m_presented || frame.width() != 800 || frame.height() != 600) {
+    if (!m_texture || !m_presented || frame.width() != 800 || frame.height() != 600 || prepare_view()) {
         present(frame);
         return;
     }
-    // One pixel more on each side, so the scaled edges match the frame around them.
-    const Rect part = Rect{r.x - 1, r.y - 1, r.w + 2, r.h + 2}.intersect(frame.rect());
+    const Rect part = r.intersect(frame.rect());
     if (part.empty())
         return;
-    const SDL_Rect src{part.x, part.y, part.w, part.h};
-    SDL_UpdateTexture(m_texture, &src, frame.data() + size_t(part.y) * 800 + size_t(part.x), frame.stride_bytes());
-    SDL_RenderCopy(m_renderer, m_texture, &src, &src);
+    const Rect d = m_view.scaled() ? m_view.reach(part) : part;
+    m_frame = &frame;
+    draw(d);
+    m_frame = nullptr;
     SDL_RenderFlush(m_renderer);
     // The software renderer draws into the window surface; push only the part
-    // that changed, scaled to the window, instead of the whole window.
-    int ww = 0, wh = 0;
-    SDL_GetWindowSize(m_window, &ww, &wh);
-    const double s = std::min(ww / 800.0, wh / 600.0);
-    const int ox = int((ww - 800 * s) / 2), oy = int((wh - 600 * s) / 2);
-    SDL_Rect out{ox + int(part.x * s) - 1, oy + int(part.y * s) - 1, int(part.w * s) + 3, int(part.h * s) + 3};
-    SDL_Rect win{0, 0, ww, wh};
-    SDL_Rect clipped;
-    if (SDL_IntersectRect(&out, &win, &clipped) && SDL_UpdateWindowSurfaceRects(m_window, &clipped, 1) != 0)
+    // that changed instead of the whole window.
+    SDL_Rect out{m_view.x + d.x, m_view.y + d.y, d.w, d.h};
+    if (SDL_UpdateWindowSurfaceRects(m_window, &out, 1) != 0)
         SDL_RenderPresent(m_renderer);
 }
 

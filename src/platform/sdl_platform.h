@@ -5,6 +5,7 @@
 #include "platform/midi_synth.h"
 #include "platform/mixer.h"
 #include "platform/platform.h"
+#include "platform/scale.h"
 
 #include <chrono>
 #include <map>
@@ -91,6 +92,12 @@ private:
     SDL_Window* m_window = nullptr;
     SDL_Renderer* m_renderer = nullptr;
     SDL_Texture* m_texture = nullptr;
+    // Full screen: our own enlargement of the picture, and where it lies.
+    bool prepare_view();
+    void draw(const Rect& part);
+    View m_view;
+    Surface m_scaled;
+    const Surface* m_frame = nullptr;
     bool m_video = false;
     bool m_presented = false;
     bool m_audio_started = false;
