@@ -18,15 +18,6 @@ outside() { # shot1 shot2 x y w h
 }
 inside() { diff_region "$1" "$3" "$4" "$5" "$6" "$shots/$2.png" "$3" "$4"; }
 # The number of the next line the trace will write.
-lines() { echo $(( $(wc -l <"$work/trace") + 1 )); }
-# Waits for a trace line matching $2 after line $1 (at most $3 seconds).
-wait_after() {
-    for _ in $(seq 1 $(( ${3:-10} * 20 ))); do
-        tail -n +"$1" "$work/trace" | grep -q -- "$2" && return 0
-        sleep 0.05
-    done
-    return 1
-}
 rest() { move 790 40; }
 
 for f in BG.BMP NAHYBAFO.BMP TISK_BFO.BMP BAFO_ANI.BMP ZPET.BMP TISK.BMP ZAMI.BMP BAFO.BMP \

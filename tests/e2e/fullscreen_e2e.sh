@@ -19,7 +19,7 @@ cs="$data/BAFO_CS"
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 trap 'kill $pid $wm 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 1 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
+for _ in $(seq 1 300); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
 xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' && ok "openbox manages ${W}x$H" || { fail "openbox did not start"; finish; exit 1; }
 
 # Where the program's 800 x 600 lands on the screen: scaled to fit, centred.
@@ -34,14 +34,6 @@ root_shot() { import -window root "$shots/$1.png"; }
 # Clicks at the screen pixel that shows the program's pixel X, Y.
 sclick() { xdotool mousemove "$(sx "$1")" "$(sy "$2")" click 1; sleep 0.2; }
 smove() { xdotool mousemove "$(sx "$1")" "$(sy "$2")"; sleep 0.2; }
-lines() { echo $(( $(wc -l <"$work/trace") + 1 )); }
-wait_after() {
-    for _ in $(seq 1 $(( ${3:-10} * 20 ))); do
-        tail -n +"$1" "$work/trace" | grep -q -- "$2" && return 0
-        sleep 0.05
-    done
-    return 1
-}
 # The picture part of a root screenshot, scaled back to 800 x 600, against a
 # bitmap: PSNR in dB (scaling both ways blurs, so never exact).
 likeness() { # shot bitmap

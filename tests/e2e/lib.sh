@@ -6,6 +6,7 @@ sel="$data/BAFO_CS/SELECT"
 mkdir -p "$shots"
 rm -f "$shots"/*.png
 work=$(mktemp -d)
+pid=""
 trap 'kill $pid 2>/dev/null; rm -rf "$work"' EXIT
 printf '[BAFO_CS]\nHD=%s\n' "$data" >"$work/BAFO.INI"
 failures=0 passes=0
@@ -16,6 +17,16 @@ fail() { failures=$((failures + 1)); echo "FAILED: $*"; }
 wait_trace() {
     for _ in $(seq 1 $(( ${2:-10} * 20 ))); do
         grep -q -- "$1" "$work/trace" 2>/dev/null && return 0
+        sleep 0.05
+    done
+    return 1
+}
+# The number of the trace's next line, for wait_after.
+lines() { echo $(( $(wc -l <"$work/trace") + 1 )); }
+# Waits for a trace line matching $2 after line $1 (at most $3 seconds).
+wait_after() {
+    for _ in $(seq 1 $(( ${3:-10} * 20 ))); do
+        tail -n +"$1" "$work/trace" | grep -q -- "$2" && return 0
         sleep 0.05
     done
     return 1

@@ -11,15 +11,6 @@ cs="$data/BAFO_CS"
 t0=$(date +%s)
 
 # The number of the next line the trace will write.
-lines() { echo $(( $(wc -l <"$work/trace") + 1 )); }
-# Waits for a trace line matching $2 after line $1 (at most $3 seconds).
-wait_after() {
-    for _ in $(seq 1 $(( ${3:-10} * 20 ))); do
-        tail -n +"$1" "$work/trace" | grep -q -- "$2" && return 0
-        sleep 0.05
-    done
-    return 1
-}
 n=0
 # Where the pointer rests on each screen: on nothing that lights up.
 declare -A rest=([frm_select]="790 590" [frm_sel_pic]="790 300" [frm_puzzle]="780 300" [frm_15]="780 300"

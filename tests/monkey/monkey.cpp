@@ -288,16 +288,26 @@ std::vector<std::string> check_pictures_dir(const std::string& dir)
     return faults;
 }
 
-void count_written(const std::string& trace_text, std::map<std::string, uint64_t>& written)
+namespace {
+
+std::vector<fs::path> written_paths(const std::string& trace_text)
 {
+    std::vector<fs::path> out;
     std::istringstream in(trace_text);
     std::string line;
     const std::string tag = " file_written ";
-    while (std::getline(in, line)) {
-        const size_t at = line.find(tag);
-        if (at == std::string::npos)
-            continue;
-        const std::string name = fs::path(line.substr(at + tag.size())).filename().string();
+    while (std::getline(in, line))
+        if (const size_t at = line.find(tag); at != std::string::npos)
+            out.push_back(fs::path(line.substr(at + tag.size())).lexically_normal());
+    return out;
+}
+
+}  // namespace
+
+void count_written(const std::string& trace_text, std::map<std::string, uint64_t>& written)
+{
+    for (const auto& p : written_paths(trace_text)) {
+        const std::string name = p.filename().string();
         std::string kind = name.substr(0, 4);
         if (fs::path(name).extension() == ".png")
             kind = "png";
@@ -309,14 +319,7 @@ std::vector<std::string> check_written_paths(const std::string& trace_text,
                                              const std::vector<std::string>& allowed_dirs)
 {
     std::vector<std::string> faults;
-    std::istringstream in(trace_text);
-    std::string line;
-    const std::string tag = " file_written ";
-    while (std::getline(in, line)) {
-        const size_t at = line.find(tag);
-        if (at == std::string::npos)
-            continue;
-        const fs::path written = fs::path(line.substr(at + tag.size())).lexically_normal();
+    for (const auto& written : written_paths(trace_text)) {
         bool inside = false;
         for (const auto& d : allowed_dirs)
             if (written.parent_path() == normal_dir(d))
