@@ -7,7 +7,14 @@
 #include "shell/program.h"
 #include "ui/app.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -432,4 +439,56 @@ int run_on_fake(FakePlatform& fake, const std::string& ini, bool window)
     return code;
 }
 
+KillFigures kill_while_storing(uint32_t seed, long long one_store_us, const std::function<void(int round)>& store,
+                               const std::function<bool(int round)>& after_kill, int min_rounds, int min_cut,
+                               int max_rounds)
+{
+    std::mt19937 rng(seed);
+    std::printf("kill seed %u, one store %lld us\n", seed, one_store_us);
+    std::fflush(stdout);  // or the children's exits would print it again
+    KillFigures k;
+    for (; k.rounds < min_rounds || (k.cut < min_cut && k.rounds < max_rounds); ++k.rounds) {
+        int started[2];
+        if (pipe(started) != 0) {
+            ADD_FAILURE() << "pipe";
+            break;
+        }
+        const pid_t child = fork();
+        if (child < 0) {
+            ADD_FAILURE() << "fork";
+            break;
+        }
+        if (child == 0) {
+            close(started[0]);
+            const char go = 1;
+            (void)!write(started[1], &go, 1);
+            store(k.rounds);
+            _exit(0);  // store returned: the kill falls on nothing, as a finished write would
+        }
+        close(started[1]);
+        char go = 0;
+        // The pause counts from the child's start, not from the fork.
+        (void)!read(started[0], &go, 1);
+        close(started[0]);
+        usleep(useconds_t(std::uniform_int_distribution<long long>(0, 3 * one_store_us)(rng)));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        k.cut += after_kill(k.rounds);
+        if (::testing::Test::HasFatalFailure())
+            break;
+    }
+    std::printf("killed while a temporary was on disk: %d of %d\n", k.cut, k.rounds);
+    return k;
+}
+
+bool take_temporary(const std::string& path)
+{
+    if (!file_exists(path + ".tmp"))
+        return false;
+    delete_file(path + ".tmp");
+    return true;
+}
+
 }  // namespace bafo::test
+

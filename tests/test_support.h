@@ -35,6 +35,22 @@ void write_bitmap(const std::string& path, const Surface& s);
 // A surface whose every pixel differs from its neighbours: copies show exactly.
 Surface pattern(int w, int h, uint32_t seed);
 
+// Kills a writer with SIGKILL at random moments. Each round forks a child that
+// runs store(round) for ever; the parent kills it after a pause drawn from 0
+// to 3 × one_store_us, waits for it, and calls after_kill(round), which checks
+// the files and says whether a temporary was left on disk (and removes it).
+// At least min_rounds rounds, and on until min_cut kills landed during a
+// write (at most max_rounds); stops at a fatal test failure. Prints the seed.
+struct KillFigures {
+    int rounds = 0;
+    int cut = 0;  // kills that left a temporary on disk
+};
+KillFigures kill_while_storing(uint32_t seed, long long one_store_us, const std::function<void(int round)>& store,
+                               const std::function<bool(int round)>& after_kill, int min_rounds = 50,
+                               int min_cut = 5, int max_rounds = 1000);
+// Whether `path` + ".tmp" was there; it is removed.
+bool take_temporary(const std::string& path);
+
 // The menu's and start screen's files, each picture distinct, under dir/BAFO_CS,
 // and BAFO.INI naming dir. Voices and tunes are tones of known lengths.
 struct MiniTree {

@@ -271,7 +271,7 @@ void FrmKlavir::save_song(int n)
 {
     const auto& u = m_studio.udalosti();
     const auto delka = size_t(m_studio.delka_pisne());
-    if (!write_file_atomic(FrmJukebox::song_path(n), zapis_pisen(std::span(u).first(delka))))
+    if (!uloz_pisen(FrmJukebox::song_path(n), std::span(u).first(delka)))
         trace("song " + std::to_string(n) + ": not written");
 }
 

@@ -1,5 +1,7 @@
 #include "music/song_file.h"
 
+#include "platform/files.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -102,6 +104,11 @@ int precti_pisen(std::string_view text, std::array<Udalost, Studio::kMaxEvents>&
         u.stav = std::string(*stav);
     }
     return n;
+}
+
+bool uloz_pisen(const std::string& path, std::span<const Udalost> udalosti)
+{
+    return write_file_atomic(path, zapis_pisen(udalosti));
 }
 
 }  // namespace bafo

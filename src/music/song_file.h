@@ -22,4 +22,7 @@ std::string zapis_pisen(std::span<const Udalost> udalosti);
 // other than "ZAP" or "VYP"). Events past the returned count keep what they held.
 int precti_pisen(std::string_view text, std::array<Udalost, Studio::kMaxEvents>& udalosti);
 
+// The jukebox's store: the file replaced whole or left as it was (false).
+bool uloz_pisen(const std::string& path, std::span<const Udalost> udalosti);
+
 }  // namespace bafo

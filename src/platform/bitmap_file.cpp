@@ -10,6 +10,62 @@
 
 namespace bafo {
 
+namespace {
+
+uint32_t le(const std::string& b, size_t at, int bytes)
+{
+    uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        v = v << 8 | uint8_t(b[at + size_t(i)]);
+    return v;
+}
+
+// SDL believes a header's sizes and palette length and allocates by them
+// before reading a row, so an absurd header could ask for gigabytes. Our
+// pictures are at most a few screens large; anything else is refused here,
+// and so are rows the file does not hold.
+bool header_is_sane(const std::string& b)
+{
+    constexpr int64_t kMaxSide = 8192, kMaxPixels = 8192 * 4096;
+    if (b.size() < 26 || b.size() > (256u << 20) || b[0] != 'B' || b[1] != 'M')
+        return false;
+    const uint64_t offset = le(b, 10, 4), info = le(b, 14, 4);
+    int64_t w = 0, h = 0;
+    uint32_t bpp = 0, compression = 0, colours = 0;
+    if (info == 12) {
+        w = int16_t(le(b, 18, 2));
+        h = int16_t(le(b, 20, 2));
+        bpp = le(b, 24, 2);
+    } else if (info >= 40 && info <= 124 && b.size() >= 54) {
+        w = int32_t(le(b, 18, 4));
+        h = int32_t(le(b, 22, 4));
+        bpp = le(b, 28, 2);
+        compression = le(b, 30, 4);
+        colours = le(b, 46, 4);
+    } else {
+        return false;
+    }
+    if (h < 0)
+        h = -h;
+    if (w <= 0 || h <= 0 || w > kMaxSide || h > kMaxSide || w * h > kMaxPixels)
+        return false;
+    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
+        return false;
+    const bool rle = (compression == 1 && bpp == 8) || (compression == 2 && bpp == 4);
+    if (compression != 0 && !rle && !(compression == 3 && (bpp == 16 || bpp == 32)))
+        return false;
+    if (colours > 256)
+        return false;
+    if (14 + uint64_t(info) + uint64_t(colours) * 4 > b.size() || offset > b.size())
+        return false;
+    if (rle)
+        return true;  // runs are bounded by the picture's own size
+    const uint64_t row = (uint64_t(w) * bpp + 31) / 32 * 4;
+    return offset + row * uint64_t(h) <= b.size();
+}
+
+}  // namespace
+
 int load_bitmap(const std::string& path, Surface& out)
 {
     const std::string p = join_path(path, "");
@@ -17,7 +73,12 @@ int load_bitmap(const std::string& path, Surface& out)
         return kBitmapMissing;
     if (::access(p.c_str(), R_OK) != 0)
         return kBitmapUnreadable;
-    SDL_Surface* raw = SDL_LoadBMP(p.c_str());
+    std::string bytes;
+    if (read_file(p, bytes) != ReadStatus::Ok)
+        return kBitmapUnreadable;
+    if (!header_is_sane(bytes))
+        return kBitmapInvalid;
+    SDL_Surface* raw = SDL_LoadBMP_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
     if (!raw)
         return kBitmapInvalid;
     SDL_Surface* conv = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_XRGB8888, 0);

@@ -4,6 +4,7 @@
 
 #include "platform/platform.h"
 #include "platform/surface.h"
+#include "services/positions.h"
 #include "ui/control.h"
 #include "ui/form.h"
 #include "ui/layers.h"

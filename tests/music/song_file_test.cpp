@@ -1,8 +1,12 @@
 // The song file's writer and reader without a screen.
 #include "music/song_file.h"
 
+#include "platform/files.h"
+#include "test_support.h"
+
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <vector>
 
 using namespace bafo;
@@ -18,6 +22,13 @@ std::string show(const Events& e, int n)
         out += (i ? " " : "") + std::to_string(e[size_t(i)].cas) + "/" + std::to_string(int(e[size_t(i)].nota)) + "/" +
                e[size_t(i)].stav;
     return out;
+}
+
+std::string show_of(const std::vector<Udalost>& u)
+{
+    Events e{};
+    std::copy(u.begin(), u.end(), e.begin());
+    return show(e, int(u.size()));
 }
 
 std::string lines(std::initializer_list<const char*> fields, const char* end = "\r\n")
@@ -100,3 +111,53 @@ TEST(SongFile, ReadsWhatIsValidOfADamagedFile)
 }
 
 }  // namespace
+
+// The jukebox's store of a song of 1000 events, in a process killed at random
+// moments: SONG1.DAT is afterwards absent (when it never was), the old song or
+// the new one, whole, and reads back as such.
+TEST(SongFile, AKillWhileStoringLeavesTheOldSongOrTheNew)
+{
+    test::TempDir dir;
+    const std::string file = dir / "SONG1.DAT";
+    auto song = [](int n, int step) {
+        std::vector<Udalost> u(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i)
+            u[size_t(i)] = {i * step, uint8_t(40 + i % 50), i % 2 ? "VYP" : "ZAP"};
+        return u;
+    };
+    const auto old_song = song(300, 7), new_song = song(Studio::kMaxEvents, 11);
+    ASSERT_EQ(new_song.size(), 1000u);
+    const std::string old_text = zapis_pisen(old_song), new_text = zapis_pisen(new_song);
+    const auto before = std::chrono::steady_clock::now();
+    ASSERT_TRUE(uloz_pisen(file, new_song));
+    const auto one_store =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - before).count();
+    delete_file(file);
+
+    const auto k = test::kill_while_storing(
+        20261211, one_store, [&](int) { uloz_pisen(file, new_song); },
+        [&](int round) {
+            const bool had_old = round % 2 == 1;
+            const bool cut = test::take_temporary(file);
+            SCOPED_TRACE("round " + std::to_string(round) + (had_old ? ", over an old song" : ", no song before"));
+            std::string bytes;
+            const ReadStatus r = read_file(file, bytes);
+            if (r == ReadStatus::Missing) {
+                EXPECT_FALSE(had_old) << "the old song is gone";
+            } else {
+                EXPECT_EQ(r, ReadStatus::Ok);
+                EXPECT_TRUE(bytes == new_text || (had_old && bytes == old_text)) << "a torn song of " << bytes.size() << " bytes";
+                Events e{};
+                const int n = precti_pisen(bytes, e);
+                EXPECT_EQ(n, bytes == new_text ? 1000 : 300);
+                EXPECT_EQ(show(e, n), bytes == new_text ? show_of(new_song) : show_of(old_song));
+            }
+            if (round % 2 == 0)
+                write_file_atomic(file, old_text);
+            else
+                delete_file(file);
+            return cut;
+        });
+    EXPECT_GE(k.cut, 5) << "too few kills landed during a write: the test proves little";
+}
+

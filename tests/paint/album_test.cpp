@@ -306,58 +306,39 @@ TEST(AlbumFiles, AKillWhileStoringNeverLeavesATornPair)
     ASSERT_TRUE(Album::store(1, paintings[0]));
     const auto one_store =
         std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - before).count();
-    std::mt19937 rng(20261209);
-    std::printf("seed 20261209, one store %lld us\n", static_cast<long long>(one_store));
-    int killed_while_writing = 0;
-    // At least 50 kills, and on until five of them landed while a file was being written.
-    int round = 0;
-    for (; round < 50 || (killed_while_writing < 5 && round < 1000); ++round) {
-        int started[2];
-        ASSERT_EQ(pipe(started), 0);
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            close(started[0]);
-            const char go = 1;
-            (void)!write(started[1], &go, 1);
+    const auto k = test::kill_while_storing(
+        20261209, one_store,
+        [&](int round) {
             for (uint32_t i = uint32_t(round);; ++i)
                 Album::store(int(i % 3) + 1, paintings[i % paintings.size()]);
-        }
-        close(started[1]);
-        char go = 0;
-        (void)!read(started[0], &go, 1);
-        close(started[0]);
-        usleep(useconds_t(std::uniform_int_distribution<long long>(0, 3 * one_store)(rng)));
-        kill(child, SIGKILL);
-        int status = 0;
-        waitpid(child, &status, 0);
-        bool cut = false;
-        for (int n = 1; n <= 3; ++n)
-            for (const std::string& f : {Album::painting_path(n), Album::thumbnail_path(n)})
-                if (file_exists(f + ".tmp")) {
-                    cut = true;
-                    delete_file(f + ".tmp");
+        },
+        [&](int round) -> bool {
+            bool cut = false;
+            for (int n = 1; n <= 3; ++n)
+                for (const std::string& f : {Album::painting_path(n), Album::thumbnail_path(n)})
+                    cut |= test::take_temporary(f);
+            for (int n = 1; n <= 3; ++n) {
+                SCOPED_TRACE("round " + std::to_string(round) + ", slot " + std::to_string(n));
+                if (!Album::occupied(n))
+                    continue;
+                Surface p;
+                if (!Album::load(n, p)) {
+                    ADD_FAILURE() << "a torn painting";
+                    continue;
                 }
-        killed_while_writing += cut;
-        for (int n = 1; n <= 3; ++n) {
-            SCOPED_TRACE("round " + std::to_string(round) + ", slot " + std::to_string(n));
-            if (!Album::occupied(n))
-                continue;
-            Surface p;
-            ASSERT_TRUE(Album::load(n, p)) << "a torn painting";
-            bool known = false;
-            for (const auto& q : paintings)
-                known |= p.same_pixels(q);
-            EXPECT_TRUE(known) << "a painting that was never stored";
-            EXPECT_TRUE(Album::thumbnail(n).same_pixels(Album::reduce(p)));
-            Surface t;
-            if (file_exists(Album::thumbnail_path(n))) {
-                EXPECT_EQ(load_bitmap(Album::thumbnail_path(n), t), kBitmapOk) << "a torn thumbnail";
+                bool known = false;
+                for (const auto& q : paintings)
+                    known |= p.same_pixels(q);
+                EXPECT_TRUE(known) << "a painting that was never stored";
+                EXPECT_TRUE(Album::thumbnail(n).same_pixels(Album::reduce(p)));
+                Surface t;
+                if (file_exists(Album::thumbnail_path(n))) {
+                    EXPECT_EQ(load_bitmap(Album::thumbnail_path(n), t), kBitmapOk) << "a torn thumbnail";
+                }
             }
-        }
-    }
-    std::printf("killed while a temporary was on disk: %d of %d\n", killed_while_writing, round);
-    EXPECT_GE(killed_while_writing, 5) << "too few kills landed during a write: the test proves little";
+            return cut;
+        });
+    EXPECT_GE(k.cut, 5) << "too few kills landed during a write: the test proves little";
     reset_globals();
 }
 

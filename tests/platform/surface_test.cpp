@@ -238,12 +238,32 @@ TEST(BitmapFile, LoadsWhatIsThereAndRefusesTheRest)
     test::write_file(d / "HALF.BMP", bytes.substr(0, bytes.size() / 2));
     test::write_file(d / "TEXT.BMP", "Hello, this is no bitmap at all.");
     test::write_file(d / "EMPTY.BMP", "");
+    auto patched = [&](size_t at, uint32_t v) {
+        std::string b = bytes;
+        for (int i = 0; i < 4; ++i)
+            b[at + size_t(i)] = char(v >> (8 * i));
+        return b;
+    };
+    test::write_file(d / "HUGE.BMP", patched(18, 100000));          // width
+    test::write_file(d / "TALL.BMP", patched(22, 0x80000000u));     // height
+    test::write_file(d / "PALETTE.BMP", patched(46, 1u << 20));     // colours used
+    test::write_file(d / "SHORT.BMP", bytes.substr(0, bytes.size() - 1));
+    // Found by fuzz/bitmap_fuzz: a one-bit picture whose header made SDL ask for 64 GiB.
+    const unsigned char fuzz1[] = {
+        0x42, 0x4d, 0x46, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x3e, 0x00, 0x00, 0x00,
+        0x28, 0x00, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00,
+        0x00, 0x00, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00, 0x13, 0x0b, 0x00, 0x00, 0x13, 0x0b, 0x00, 0x00,
+        0x00, 0x00, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+        0x00, 0xff, 0xff, 0xff, 0x00, 0xaa, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00};
+    test::write_file(d / "FUZZ1.BMP", std::string(reinterpret_cast<const char*>(fuzz1), sizeof fuzz1));
 
     struct Case {
         const char* file;
         int err;
     } cases[] = {{"24.BMP", kBitmapOk}, {"32.BMP", kBitmapOk}, {"CUT.BMP", kBitmapInvalid},
                  {"HALF.BMP", kBitmapInvalid}, {"TEXT.BMP", kBitmapInvalid}, {"EMPTY.BMP", kBitmapInvalid},
+                 {"HUGE.BMP", kBitmapInvalid}, {"TALL.BMP", kBitmapInvalid}, {"PALETTE.BMP", kBitmapInvalid},
+                 {"SHORT.BMP", kBitmapInvalid}, {"FUZZ1.BMP", kBitmapInvalid},
                  {"NONE.BMP", kBitmapMissing}};
     for (const auto& c : cases) {
         Surface out(1, 1, 0xABCDEF);

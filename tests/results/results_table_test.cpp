@@ -3,6 +3,7 @@
 #include "results/results_table.h"
 #include "test_support.h"
 
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -203,4 +204,73 @@ TEST(ResultsTable, AFileThatCannotBeReadIsNeverReplaced)
     EXPECT_TRUE(t.load(ResultsTable::file(dir.path()), "15", 1));
     t.enter(40);
     EXPECT_TRUE(t.save(ResultsTable::file(dir.path()), "15", 1));
+}
+
+// The store of a new result with a name, in a process killed at random
+// moments: VYSLEDKY.DAT is afterwards absent (when it never was), the old file
+// or the new one, whole, and reads as such.
+TEST(ResultsTable, AKillWhileStoringLeavesTheOldFileOrTheNew)
+{
+    TempDir dir;
+    const std::string file = ResultsTable::file(dir.path());
+    // Many games and levels: a write takes long enough for kills to land in it.
+    std::string old_text;
+    for (int g = 0; g < 30; ++g)
+        for (int level = 1; level <= 10; ++level)
+            for (int i = 1; i <= 8; ++i)
+                old_text = ini_set(old_text, ResultsTable::section("HRA" + std::to_string(g), level),
+                                   "POS" + std::to_string(i), "Dita" + std::to_string(i) + "#" + std::to_string(10 * i + g));
+    auto store = [&] {
+        ResultsTable t;
+        t.load(file, "HRA7", 3);
+        t.enter(15);
+        t.name_marker("Ema");
+        return t.save(file, "HRA7", 3);
+    };
+    // The two files a store may leave, from an old file and from none.
+    std::string new_text, new_from_none;
+    test::write_file(file, old_text);
+    const auto before = std::chrono::steady_clock::now();
+    ASSERT_TRUE(store());
+    const auto one_store =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - before).count();
+    new_text = read_file(file).value();
+    delete_file(file);
+    ASSERT_TRUE(store());
+    new_from_none = read_file(file).value();
+    delete_file(file);
+
+    const auto k = test::kill_while_storing(
+        20261210, one_store,
+        [&](int) {
+            store();
+        },
+        [&](int round) {
+            const bool had_old = round % 2 == 1;
+            const bool cut = test::take_temporary(file);
+            SCOPED_TRACE("round " + std::to_string(round) + (had_old ? ", over an old file" : ", no file before"));
+            const auto text = read_file(file);
+            if (!text) {
+                EXPECT_FALSE(had_old) << "the old file is gone";
+            } else if (had_old) {
+                EXPECT_TRUE(*text == old_text || *text == new_text) << "a torn file of " << text->size() << " bytes";
+            } else {
+                EXPECT_EQ(*text, new_from_none) << "a torn file";
+            }
+            ResultsTable t;
+            EXPECT_TRUE(t.load(file, "HRA7", 3));
+            // Ema's 15 heads the new table; the old one starts with Dita1's 17.
+            if (text) {
+                const bool is_new = *text != old_text;
+                EXPECT_EQ(t.places[0].name, is_new ? "Ema" : "Dita1") << numbers(t);
+                EXPECT_EQ(t.places[0].number, is_new ? 15 : 17) << numbers(t);
+            }
+            // The next round starts from an old file on odd rounds, from none on even ones.
+            if (round % 2 == 0)
+                test::write_file(file, old_text);
+            else
+                delete_file(file);
+            return cut;
+        });
+    EXPECT_GE(k.cut, 5) << "too few kills landed during a write: the test proves little";
 }
