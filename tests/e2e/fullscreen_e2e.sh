@@ -16,11 +16,10 @@ prog_args=""
 cs="$data/BAFO_CS"
 
 # The window manager, before the program asks it for the whole screen.
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
+source "$here/../wm.sh"
+wm=""
 trap 'kill $pid $wm 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 1 300); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.05; done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' && ok "openbox manages ${W}x$H" || { fail "openbox did not start"; finish; exit 1; }
+start_wm && ok "openbox manages ${W}x$H" || { fail "openbox did not start"; finish; exit 1; }
 
 # Where the program's 800 x 600 lands on the screen: scaled to fit, centred.
 read -r s_num s_den < <(awk -v w="$W" -v h="$H" 'BEGIN{ if (w * 600 <= h * 800) print w, 800; else print h, 600 }')

@@ -56,9 +56,8 @@ fi
 
 # A desktop has a window manager, and full screen needs one to take effect.
 command -v openbox >/dev/null || { fail "openbox is missing (scripts/install-deps)"; exit 1; }
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 1 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+source "$src/tests/wm.sh"
+start_wm || { fail "openbox did not start"; exit 1; }
 
 desktop=/usr/share/applications/org.bafolino.Bafolino.desktop
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
@@ -71,9 +70,14 @@ env -i HOME="$home" USER=child DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="$work" \
     PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games \
     BAFO_TRACE="$work/trace" SDL_AUDIODRIVER=dummy $exec_line &
 pid=$!
-for _ in $(seq 1 200); do grep -q "present frm_black" "$work/trace" 2>/dev/null && break; sleep 0.05; done
+for _ in $(seq 1 600); do grep -q "present frm_black" "$work/trace" 2>/dev/null && break; sleep 0.05; done
 if grep -q "present frm_black" "$work/trace" 2>/dev/null; then ok "welcome picture presented"
-else fail "no welcome picture"; cat "$work/trace" 2>/dev/null | tail -5; exit 1; fi
+else
+    fail "no welcome picture in 30 s"; tail -n 5 "$work/trace" 2>/dev/null
+    kill -0 "$wm" 2>/dev/null || echo "openbox is gone"
+    xwininfo -root -tree | grep -i bafolino
+    exit 1
+fi
 win=$(xdotool search --sync --onlyvisible --name '^Bafolino$' | head -n 1)
 sleep 0.5
 
