@@ -43,31 +43,32 @@ inline uint32_t le(const std::string& s, size_t at, int n)
     return v;
 }
 
-// 24-bit pictures and 1-bit ones (with their two-colour palette), bottom-up rows.
+// 24-bit pictures and 1- or 8-bit ones with their palette, bottom-up rows.
 inline Image load_bmp(const fs::path& p)
 {
     const std::string s = slurp(p);
     Image img;
     const uint32_t bits = s.size() >= 54 ? le(s, 28, 2) : 0;
-    if (s.size() < 54 || s.compare(0, 2, "BM") != 0 || (bits != 24 && bits != 1) || le(s, 30, 4) != 0) {
-        ADD_FAILURE() << p << " is not an uncompressed 24-bit or 1-bit bitmap";
+    if (s.size() < 54 || s.compare(0, 2, "BM") != 0 || (bits != 24 && bits != 8 && bits != 1) || le(s, 30, 4) != 0) {
+        ADD_FAILURE() << p << " is not an uncompressed 24-, 8- or 1-bit bitmap";
         return img;
     }
     img.w = int(le(s, 18, 4));
     img.h = int(le(s, 22, 4));
     const size_t off = le(s, 10, 4);
     const size_t row = (size_t(img.w) * bits + 31) / 32 * 4;
-    uint32_t palette[2] = {0, 0};
-    if (bits == 1) {
+    std::vector<uint32_t> palette;
+    if (bits != 24) {
         const size_t at = 14 + le(s, 14, 4);
-        const uint32_t used = le(s, 46, 4);
-        if ((used != 0 && used != 2) || at + 8 > off) {
-            ADD_FAILURE() << p << " has no two-colour palette";
+        const uint32_t most = 1u << bits;
+        const uint32_t used = le(s, 46, 4) ? le(s, 46, 4) : most;
+        if (used > most || at + 4 * used > off) {
+            ADD_FAILURE() << p << " has no palette of at most " << most << " colours";
             img.w = img.h = 0;
             return img;
         }
-        for (size_t i = 0; i < 2; ++i)
-            palette[i] = le(s, at + 4 * i, 3);
+        for (size_t i = 0; i < used; ++i)
+            palette.push_back(le(s, at + 4 * i, 3));
     }
     if (s.size() < off + row * size_t(img.h)) {
         ADD_FAILURE() << p << " is cut short";
@@ -77,10 +78,21 @@ inline Image load_bmp(const fs::path& p)
     img.px.resize(size_t(img.w) * size_t(img.h));
     for (int y = 0; y < img.h; ++y) {
         const size_t r = off + row * size_t(img.h - 1 - y);
-        for (int x = 0; x < img.w; ++x)
-            img.px[size_t(y) * size_t(img.w) + size_t(x)] =
-                bits == 24 ? le(s, r + size_t(x) * 3, 3)
-                           : palette[(uint8_t(s[r + size_t(x) / 8]) >> (7 - x % 8)) & 1];
+        for (int x = 0; x < img.w; ++x) {
+            uint32_t& out = img.px[size_t(y) * size_t(img.w) + size_t(x)];
+            if (bits == 24) {
+                out = le(s, r + size_t(x) * 3, 3);
+                continue;
+            }
+            const size_t i = bits == 8 ? uint8_t(s[r + size_t(x)]) : (uint8_t(s[r + size_t(x) / 8]) >> (7 - x % 8)) & 1;
+            if (i >= palette.size()) {
+                ADD_FAILURE() << p << " points past its palette at " << x << "," << y;
+                img.w = img.h = 0;
+                img.px.clear();
+                return img;
+            }
+            out = palette[i];
+        }
     }
     return img;
 }

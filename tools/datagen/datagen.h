@@ -53,8 +53,14 @@ struct Registered {
 // Creates the parent directories and writes the file whole (temp + rename).
 void write_file(const std::filesystem::path& path, const std::string& bytes);
 
-// 24-bit bottom-up BMP of XRGB pixels (0x00RRGGBB), row-major, top row first.
+// Bottom-up BMP of XRGB pixels (0x00RRGGBB), row-major, top row first: 8-bit
+// with a palette when the picture has at most 256 colours, 24-bit otherwise.
 void write_bmp(const std::filesystem::path& path, int w, int h, const std::vector<uint32_t>& px);
+// 8-bit BMP of the picture reduced to 256 colours (see colours.h), for the
+// big pictures the games cut up themselves, where no piece of the art has to
+// meet them seamlessly. Returns the pixels as written.
+std::vector<uint32_t> write_bmp_reduced(const std::filesystem::path& path, int w, int h,
+                                        const std::vector<uint32_t>& px);
 // 1-bit bottom-up BMP with the palette black (index 0) and white (index 1), for
 // pictures made of those two colours only; throws at any other colour.
 void write_bmp1(const std::filesystem::path& path, int w, int h, const std::vector<uint32_t>& px);

@@ -1,5 +1,7 @@
 #include "datagen.h"
 
+#include "colours.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -96,10 +98,50 @@ void run_program(const std::vector<std::string>& argv, const std::filesystem::pa
     }
 }
 
+namespace {
+
+void write_bmp8(const std::filesystem::path& path, int w, int h, const Indexed& ix)
+{
+    const uint32_t row = (uint32_t(w) + 3) & ~3u;
+    const uint32_t data = row * uint32_t(h);
+    const uint32_t colours = uint32_t(ix.palette.size());
+    const uint32_t offset = 54 + 4 * colours;
+    std::string s;
+    s.reserve(offset + data);
+    s += "BM";
+    put32(s, offset + data);
+    put32(s, 0);
+    put32(s, offset);
+    put32(s, 40);
+    put32(s, uint32_t(w));
+    put32(s, uint32_t(h));
+    put16(s, 1);
+    put16(s, 8);
+    put32(s, 0);
+    put32(s, data);
+    put32(s, 2835);
+    put32(s, 2835);
+    put32(s, colours);
+    put32(s, colours);
+    for (uint32_t c : ix.palette)
+        put32(s, c & 0xFFFFFF);
+    for (int y = h - 1; y >= 0; --y) {
+        s.append(reinterpret_cast<const char*>(&ix.index[size_t(y) * size_t(w)]), size_t(w));
+        s.append(row - uint32_t(w), '\0');
+    }
+    write_file(path, s);
+}
+
+}  // namespace
+
 void write_bmp(const std::filesystem::path& path, int w, int h, const std::vector<uint32_t>& px)
 {
     if (w <= 0 || h <= 0 || px.size() != size_t(w) * size_t(h))
         throw std::runtime_error("bad bitmap size for " + path.string());
+    if (const Indexed ix = index_exactly(px); !ix.palette.empty()) {
+        write_bmp8(path, w, h, ix);
+        return;
+    }
     const uint32_t row = (uint32_t(w) * 3 + 3) & ~3u;
     const uint32_t data = row * uint32_t(h);
     std::string s;
@@ -130,6 +172,19 @@ void write_bmp(const std::filesystem::path& path, int w, int h, const std::vecto
             s.push_back(0);
     }
     write_file(path, s);
+}
+
+std::vector<uint32_t> write_bmp_reduced(const std::filesystem::path& path, int w, int h,
+                                        const std::vector<uint32_t>& px)
+{
+    if (w <= 0 || h <= 0 || px.size() != size_t(w) * size_t(h))
+        throw std::runtime_error("bad bitmap size for " + path.string());
+    const Indexed ix = reduce_colours(w, h, px);
+    write_bmp8(path, w, h, ix);
+    std::vector<uint32_t> shown(px.size());
+    for (size_t i = 0; i < px.size(); ++i)
+        shown[i] = ix.palette[ix.index[i]];
+    return shown;
 }
 
 void write_bmp1(const std::filesystem::path& path, int w, int h, const std::vector<uint32_t>& px)

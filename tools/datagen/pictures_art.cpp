@@ -66,9 +66,16 @@ void write_picture(const std::filesystem::path& root, int set, int i)
         throw std::out_of_range("no picture " + std::to_string(i) + " in set " + std::to_string(set));
     Canvas c(kW, kH);
     kPainters[set - 1](c, i);
-    const std::vector<uint32_t> px = c.pixels();
     const std::string dir = std::to_string(set);
-    write_bmp(root / "BAFO_CS" / "ANIM" / dir / name(i), kW, kH, px);
+    // 256 colours: the games cut these up themselves, so no other file has to
+    // meet them pixel for pixel, and they are most of what the tree weighs.
+    const std::vector<uint32_t> shown = write_bmp_reduced(root / "BAFO_CS" / "ANIM" / dir / name(i), kW, kH, c.pixels());
+    // The thumbnail shows the picture as written.
+    uint32_t* d = c.data();
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x)
+            d[size_t(y) * size_t(c.stride_words()) + size_t(x)] = 0xFF000000u | shown[size_t(y) * size_t(kW) + size_t(x)];
+    c.mark_dirty();
     // Area-averaged: point sampling would drop the thin outlines and grass blades.
     shrink_area(c, kThumbW, kThumbH).save_bmp(root / "BAFO_CS" / "ALBUM" / dir / name(i));
 }
