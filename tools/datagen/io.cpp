@@ -100,11 +100,10 @@ void run_program(const std::vector<std::string>& argv, const std::filesystem::pa
 
 namespace {
 
-void write_bmp8(const std::filesystem::path& path, int w, int h, const Indexed& ix)
+// The file and info headers of an uncompressed bottom-up BMP; `colours`
+// palette entries follow them.
+std::string bmp_header(int w, int h, int bits, uint32_t data, uint32_t colours)
 {
-    const uint32_t row = (uint32_t(w) + 3) & ~3u;
-    const uint32_t data = row * uint32_t(h);
-    const uint32_t colours = uint32_t(ix.palette.size());
     const uint32_t offset = 54 + 4 * colours;
     std::string s;
     s.reserve(offset + data);
@@ -116,13 +115,21 @@ void write_bmp8(const std::filesystem::path& path, int w, int h, const Indexed& 
     put32(s, uint32_t(w));
     put32(s, uint32_t(h));
     put16(s, 1);
-    put16(s, 8);
+    put16(s, uint16_t(bits));
     put32(s, 0);
     put32(s, data);
     put32(s, 2835);
     put32(s, 2835);
     put32(s, colours);
     put32(s, colours);
+    return s;
+}
+
+void write_bmp8(const std::filesystem::path& path, int w, int h, const Indexed& ix)
+{
+    const uint32_t row = (uint32_t(w) + 3) & ~3u;
+    const uint32_t data = row * uint32_t(h);
+    std::string s = bmp_header(w, h, 8, data, uint32_t(ix.palette.size()));
     for (uint32_t c : ix.palette)
         put32(s, c & 0xFFFFFF);
     for (int y = h - 1; y >= 0; --y) {
@@ -144,23 +151,7 @@ void write_bmp(const std::filesystem::path& path, int w, int h, const std::vecto
     }
     const uint32_t row = (uint32_t(w) * 3 + 3) & ~3u;
     const uint32_t data = row * uint32_t(h);
-    std::string s;
-    s.reserve(54 + data);
-    s += "BM";
-    put32(s, 54 + data);
-    put32(s, 0);
-    put32(s, 54);
-    put32(s, 40);
-    put32(s, uint32_t(w));
-    put32(s, uint32_t(h));
-    put16(s, 1);
-    put16(s, 24);
-    put32(s, 0);
-    put32(s, data);
-    put32(s, 2835);
-    put32(s, 2835);
-    put32(s, 0);
-    put32(s, 0);
+    std::string s = bmp_header(w, h, 24, data, 0);
     for (int y = h - 1; y >= 0; --y) {
         const uint32_t* p = &px[size_t(y) * size_t(w)];
         for (int x = 0; x < w; ++x) {
@@ -193,24 +184,7 @@ void write_bmp1(const std::filesystem::path& path, int w, int h, const std::vect
         throw std::runtime_error("bad bitmap size for " + path.string());
     const uint32_t row = ((uint32_t(w) + 31) / 32) * 4;
     const uint32_t data = row * uint32_t(h);
-    const uint32_t offset = 54 + 2 * 4;
-    std::string s;
-    s.reserve(offset + data);
-    s += "BM";
-    put32(s, offset + data);
-    put32(s, 0);
-    put32(s, offset);
-    put32(s, 40);
-    put32(s, uint32_t(w));
-    put32(s, uint32_t(h));
-    put16(s, 1);
-    put16(s, 1);
-    put32(s, 0);
-    put32(s, data);
-    put32(s, 2835);
-    put32(s, 2835);
-    put32(s, 2);
-    put32(s, 2);
+    std::string s = bmp_header(w, h, 1, data, 2);
     put32(s, 0x00000000);  // index 0: black
     put32(s, 0x00FFFFFF);  // index 1: white
     for (int y = h - 1; y >= 0; --y) {
