@@ -187,6 +187,10 @@ Indexed reduce_colours(int w, int h, const std::vector<uint32_t>& px, int keep_f
     for (uint32_t c : median_cut(rest, 256 - free_from))
         out.palette.push_back(c);
     refine(out.palette, free_from, rest);
+    // An average may land on the transparent colour itself.
+    for (size_t i = free_from; i < out.palette.size(); ++i)
+        if (out.palette[i] == kMagenta)
+            out.palette[i] = kMagenta - 0x010000;
 
     // Floyd-Steinberg over the pixels of colours not kept.
     auto nearest = [&](int r, int g, int b) {

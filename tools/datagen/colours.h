@@ -16,12 +16,11 @@ struct Indexed {
 Indexed index_exactly(const std::vector<uint32_t>& px);
 
 // Any picture in at most 256 colours. Every colour covering `keep_from` pixels
-// and a 500th of the picture stays exact (flat areas, the transparent magenta,
-// the swatches whose colour the program reads off the screen), up to 96 of
-// them; the other entries come from the remaining colours by median cut and
-// k-means, and those pixels get half their error diffused so gradients do not
-// band. The error never goes
-// into a pixel of a kept colour, and no other pixel becomes magenta.
+// and a 500th of the picture stays exact (flat areas, outlines, the transparent
+// magenta), up to 96 of them; the other entries come from the remaining colours
+// by median cut and k-means, and those pixels get half their error diffused so
+// gradients do not band. The error never goes into a pixel of a kept colour,
+// and no other pixel becomes magenta.
 Indexed reduce_colours(int w, int h, const std::vector<uint32_t>& px, int keep_from = 48);
 
 }  // namespace datagen
