@@ -100,6 +100,12 @@ void run_program(const std::vector<std::string>& argv, const std::filesystem::pa
 
 namespace {
 
+void check_size(const std::filesystem::path& path, int w, int h, const std::vector<uint32_t>& px)
+{
+    if (w <= 0 || h <= 0 || px.size() != size_t(w) * size_t(h))
+        throw std::runtime_error("bad bitmap size for " + path.string());
+}
+
 // The file and info headers of an uncompressed bottom-up BMP; `colours`
 // palette entries follow them.
 std::string bmp_header(int w, int h, int bits, uint32_t data, uint32_t colours)
@@ -143,8 +149,7 @@ void write_bmp8(const std::filesystem::path& path, int w, int h, const Indexed& 
 
 void write_bmp(const std::filesystem::path& path, int w, int h, const std::vector<uint32_t>& px)
 {
-    if (w <= 0 || h <= 0 || px.size() != size_t(w) * size_t(h))
-        throw std::runtime_error("bad bitmap size for " + path.string());
+    check_size(path, w, h, px);
     if (const Indexed ix = index_exactly(px); !ix.palette.empty()) {
         write_bmp8(path, w, h, ix);
         return;
@@ -168,8 +173,7 @@ void write_bmp(const std::filesystem::path& path, int w, int h, const std::vecto
 std::vector<uint32_t> write_bmp_reduced(const std::filesystem::path& path, int w, int h,
                                         const std::vector<uint32_t>& px)
 {
-    if (w <= 0 || h <= 0 || px.size() != size_t(w) * size_t(h))
-        throw std::runtime_error("bad bitmap size for " + path.string());
+    check_size(path, w, h, px);
     const Indexed ix = reduce_colours(w, h, px);
     write_bmp8(path, w, h, ix);
     std::vector<uint32_t> shown(px.size());
@@ -180,8 +184,7 @@ std::vector<uint32_t> write_bmp_reduced(const std::filesystem::path& path, int w
 
 void write_bmp1(const std::filesystem::path& path, int w, int h, const std::vector<uint32_t>& px)
 {
-    if (w <= 0 || h <= 0 || px.size() != size_t(w) * size_t(h))
-        throw std::runtime_error("bad bitmap size for " + path.string());
+    check_size(path, w, h, px);
     const uint32_t row = ((uint32_t(w) + 31) / 32) * 4;
     const uint32_t data = row * uint32_t(h);
     std::string s = bmp_header(w, h, 1, data, 2);
