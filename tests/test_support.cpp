@@ -9,10 +9,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <random>
+#include <poll.h>
+#include <sched.h>
+#include <sys/resource.h>
+#include <sys/inotify.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <cstdlib>
@@ -439,15 +446,68 @@ int run_on_fake(FakePlatform& fake, const std::string& ini, bool window)
     return code;
 }
 
-KillFigures kill_while_storing(uint32_t seed, long long one_store_us, const std::function<void(int round)>& store,
+namespace {
+
+// Blocks until a temporary (a name ending in ".tmp") is created or first
+// written in the watched folder, or until timeout_ms passed.
+void wait_for_temporary(int watch, int timeout_ms)
+{
+    alignas(inotify_event) char buf[4096];
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
+        pollfd p{watch, POLLIN, 0};
+        if (left.count() <= 0 || poll(&p, 1, int(left.count())) <= 0)
+            return;
+        const ssize_t n = read(watch, buf, sizeof buf);
+        for (ssize_t at = 0; at < n;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(buf + at);
+            const std::string name = e->len ? e->name : "";
+            if (name.size() > 4 && name.compare(name.size() - 4, 4, ".tmp") == 0)
+                return;
+            at += ssize_t(sizeof(inotify_event) + e->len);
+        }
+    }
+}
+
+}  // namespace
+
+KillFigures kill_while_storing(uint32_t seed, long long one_store_us, const std::string& folder,
+                               const std::function<void(int round)>& store,
                                const std::function<bool(int round)>& after_kill, int min_rounds, int min_cut,
                                int max_rounds)
 {
     std::mt19937 rng(seed);
     std::printf("kill seed %u, one store %lld us\n", seed, one_store_us);
     std::fflush(stdout);  // or the children's exits would print it again
+    // Pauses of a few microseconds must not stretch to the default 50.
+    const int slack = prctl(PR_GET_TIMERSLACK, 0UL, 0UL, 0UL, 0UL);
+    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+    // Writer and killer share one core, the writer at the lowest priority:
+    // the killer's wake-up then preempts the writer at once, so a kill meant
+    // for a moment of a write on a fast disk is not late for it.
+    cpu_set_t all, one;
+    const int cpu = sched_getcpu();
+    const bool pinned = cpu >= 0 && sched_getaffinity(0, sizeof all, &all) == 0;
+    if (pinned) {
+        CPU_ZERO(&one);
+        CPU_SET(cpu, &one);
+        sched_setaffinity(0, sizeof one, &one);
+    }
+    const long long store_us = std::max(one_store_us, 1LL);
     KillFigures k;
     for (; k.rounds < min_rounds || (k.cut < min_cut && k.rounds < max_rounds); ++k.rounds) {
+        // Half the kills fall anywhere in or after a store, and half after a
+        // temporary appeared: on a fast disk the write is a sliver of the
+        // store, and a pause drawn evenly would seldom land in it. The
+        // pause after the temporary is drawn on a logarithmic scale, so
+        // short and long writes alike are hit.
+        const bool after_temporary = rng() % 2 == 1;
+        const int watch = after_temporary ? inotify_init1(IN_CLOEXEC) : -1;
+        if (after_temporary && (watch < 0 || inotify_add_watch(watch, folder.c_str(), IN_CREATE | IN_MODIFY) < 0)) {
+            ADD_FAILURE() << "cannot watch " << folder;
+            break;
+        }
         int started[2];
         if (pipe(started) != 0) {
             ADD_FAILURE() << "pipe";
@@ -460,6 +520,7 @@ KillFigures kill_while_storing(uint32_t seed, long long one_store_us, const std:
         }
         if (child == 0) {
             close(started[0]);
+            (void)!setpriority(PRIO_PROCESS, 0, 19);
             const char go = 1;
             (void)!write(started[1], &go, 1);
             store(k.rounds);
@@ -470,7 +531,17 @@ KillFigures kill_while_storing(uint32_t seed, long long one_store_us, const std:
         // The pause counts from the child's start, not from the fork.
         (void)!read(started[0], &go, 1);
         close(started[0]);
-        usleep(useconds_t(std::uniform_int_distribution<long long>(0, 3 * one_store_us)(rng)));
+        long long pause_us;
+        if (after_temporary) {
+            wait_for_temporary(watch, int(3 * store_us / 1000) + 2000);
+            close(watch);
+            const double log_us = std::uniform_real_distribution<double>(0.0, std::log(double(store_us)))(rng);
+            pause_us = (long long)(std::exp(log_us)) - 1;
+        } else {
+            pause_us = std::uniform_int_distribution<long long>(0, 3 * one_store_us)(rng);
+        }
+        if (pause_us > 0)
+            usleep(useconds_t(pause_us));
         kill(child, SIGKILL);
         int status = 0;
         waitpid(child, &status, 0);
@@ -478,6 +549,10 @@ KillFigures kill_while_storing(uint32_t seed, long long one_store_us, const std:
         if (::testing::Test::HasFatalFailure())
             break;
     }
+    if (pinned)
+        sched_setaffinity(0, sizeof all, &all);
+    if (slack > 0)
+        prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(slack), 0UL, 0UL, 0UL);
     std::printf("killed while a temporary was on disk: %d of %d\n", k.cut, k.rounds);
     return k;
 }

@@ -36,16 +36,20 @@ void write_bitmap(const std::string& path, const Surface& s);
 Surface pattern(int w, int h, uint32_t seed);
 
 // Kills a writer with SIGKILL at random moments. Each round forks a child that
-// runs store(round) for ever; the parent kills it after a pause drawn from 0
-// to 3 × one_store_us, waits for it, and calls after_kill(round), which checks
-// the files and says whether a temporary was left on disk (and removes it).
+// runs store(round); the parent kills it after a pause drawn either from 0 to
+// 3 × one_store_us or, in a random half of the rounds, on a logarithmic scale
+// up to one_store_us from the moment a temporary appears in `folder` (so that
+// kills land in writes however fast the disk); it waits for the child and calls
+// after_kill(round), which checks the files and says whether a temporary was
+// left on disk (and removes it).
 // At least min_rounds rounds, and on until min_cut kills landed during a
 // write (at most max_rounds); stops at a fatal test failure. Prints the seed.
 struct KillFigures {
     int rounds = 0;
     int cut = 0;  // kills that left a temporary on disk
 };
-KillFigures kill_while_storing(uint32_t seed, long long one_store_us, const std::function<void(int round)>& store,
+KillFigures kill_while_storing(uint32_t seed, long long one_store_us, const std::string& folder,
+                               const std::function<void(int round)>& store,
                                const std::function<bool(int round)>& after_kill, int min_rounds = 50,
                                int min_cut = 5, int max_rounds = 1000);
 // Whether `path` + ".tmp" was there; it is removed.

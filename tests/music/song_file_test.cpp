@@ -135,7 +135,7 @@ TEST(SongFile, AKillWhileStoringLeavesTheOldSongOrTheNew)
     delete_file(file);
 
     const auto k = test::kill_while_storing(
-        20261211, one_store, [&](int) { uloz_pisen(file, new_song); },
+        20261211, one_store, dir.path(), [&](int) { uloz_pisen(file, new_song); },
         [&](int round) {
             const bool had_old = round % 2 == 1;
             const bool cut = test::take_temporary(file);

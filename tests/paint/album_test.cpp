@@ -307,7 +307,7 @@ TEST(AlbumFiles, AKillWhileStoringNeverLeavesATornPair)
     const auto one_store =
         std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - before).count();
     const auto k = test::kill_while_storing(
-        20261209, one_store,
+        20261209, one_store, dir.path(),
         [&](int round) {
             for (uint32_t i = uint32_t(round);; ++i)
                 Album::store(int(i % 3) + 1, paintings[i % paintings.size()]);

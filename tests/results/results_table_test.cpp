@@ -241,7 +241,7 @@ TEST(ResultsTable, AKillWhileStoringLeavesTheOldFileOrTheNew)
     delete_file(file);
 
     const auto k = test::kill_while_storing(
-        20261210, one_store,
+        20261210, one_store, dir.path(),
         [&](int) {
             store();
         },
