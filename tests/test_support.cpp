@@ -26,6 +26,7 @@
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
+#include <string_view>
 
 namespace bafo::test {
 
@@ -462,8 +463,7 @@ void wait_for_temporary(int watch, int timeout_ms)
         const ssize_t n = read(watch, buf, sizeof buf);
         for (ssize_t at = 0; at < n;) {
             const auto* e = reinterpret_cast<const inotify_event*>(buf + at);
-            const std::string name = e->len ? e->name : "";
-            if (name.size() > 4 && name.compare(name.size() - 4, 4, ".tmp") == 0)
+            if (e->len && std::string_view(e->name).ends_with(".tmp"))
                 return;
             at += ssize_t(sizeof(inotify_event) + e->len);
         }
